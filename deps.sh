@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages Ortelo needs to build, run and test, when any is missing.
+set -euo pipefail
+
+PACKAGES=(
+  g++ cmake ninja-build                      # compiler and build
+  qt6-base-dev qt6-qpa-plugins               # Qt 6 Widgets and its platform plugins (xcb, offscreen)
+  qt6-translations-l10n                      # Portuguese texts of Qt's own dialogs
+  libgtest-dev libgmock-dev libbenchmark-dev # tests and the drawing benchmark
+  fonts-liberation2 fonts-dejavu-core        # the window's sans fonts
+  xvfb xauth                                 # a virtual display for running under xvfb-run
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO="sudo"
+$SUDO apt-get update
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends "${missing[@]}"

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "Cartao.h"
+
+#include <string>
+
+// Number of lines of a cfg file for a card of this many groups.
+constexpr int LinhasDoArquivoCfg(int numGrupos) { return 5 + 5 * numGrupos + TamanhoMascara; }
+
+// The exact bytes of the cfg file of a card: one value per line, CR LF after every line.
+std::string ConteudoArquivoCfg(const TCartao& cartao);
+
+// Writes the card to `caminho` atomically; throws ErroCartao with the path and the reason.
+void GravarArquivoCfg(const std::string& caminho, const TCartao& cartao);
+
+// Reads a cfg file into `cartao`, all or nothing: the card changes only when the whole file was
+// read and its group count, line count and group lines lie within the card's limits.
+// Throws ErroCartao, with the line number where one applies, and leaves `cartao` untouched.
+void LerArquivoCfg(const std::string& caminho, TCartao& cartao);

@@ -1,0 +1,42 @@
+#include "Apoio.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+#include <stdlib.h>
+
+PastaTemporaria::PastaTemporaria()
+{
+    std::string modelo = (std::filesystem::temp_directory_path() / "ortelo-teste-XXXXXX").string();
+    if (!::mkdtemp(modelo.data()))
+        throw std::runtime_error("mkdtemp");
+    pasta_ = modelo;
+}
+
+PastaTemporaria::~PastaTemporaria()
+{
+    std::error_code ignorado;
+    std::filesystem::permissions(pasta_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ignorado);
+    std::filesystem::remove_all(pasta_, ignorado);
+}
+
+std::string LerBytes(const std::string& caminho)
+{
+    std::ifstream entrada(caminho, std::ios::binary);
+    return {std::istreambuf_iterator<char>(entrada), std::istreambuf_iterator<char>()};
+}
+
+void EscreverBytes(const std::string& caminho, const std::string& bytes)
+{
+    std::ofstream saida(caminho, std::ios::binary | std::ios::trunc);
+    saida << bytes;
+}
+
+TCartao CartaoInicial()
+{
+    TCartao cartao;
+    IniciarPadroes(cartao);
+    DefinirCartaoPrimeiraVez(cartao);
+    return cartao;
+}
