@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QComboBox>
+
+// A drop-down list whose Change comes only from the operator picking an entry (mouse or keys),
+// with the new index in place. Setting the index from code raises nothing.
+// While no item is selected it shows its placeholder text (setPlaceholderText), if any.
+// The wheel picks entries only while the list has the focus; it never takes the focus.
+class TComboBox : public QComboBox {
+    Q_OBJECT
+
+public:
+    explicit TComboBox(QWidget* parent = nullptr);
+
+    // -1 when no item is selected.
+    int ItemIndex() const { return currentIndex(); }
+    void SetItemIndex(int indice) { setCurrentIndex(indice); }
+
+signals:
+    void Change();
+
+protected:
+    void wheelEvent(QWheelEvent* evento) override;
+};

@@ -1,0 +1,101 @@
+#include "JanelaDeTeste.h"
+#include "RodaDoMouse.h"
+#include "TEdit.h"
+#include "TComboBox.h"
+
+#include <QAbstractItemView>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Records each Change with the index in place while it is raised.
+struct Escolhas : QObject {
+    std::vector<int> indices;
+
+    explicit Escolhas(TComboBox& lista)
+    {
+        QObject::connect(&lista, &TComboBox::Change, this,
+                         [this, &lista] { indices.push_back(lista.ItemIndex()); });
+    }
+};
+
+class ListaNaJanela : public ::testing::Test {
+protected:
+    JanelaDeTeste t;
+    TComboBox* lista = new TComboBox(&t.janela);
+
+    void SetUp() override
+    {
+        lista->addItems({"COM 1", "COM 2", "COM 3"});
+        lista->SetItemIndex(-1);
+        lista->setGeometry(10, 10, 100, 22);
+        ASSERT_TRUE(t.Mostrar());
+    }
+};
+
+}  // namespace
+
+// Event model: setting the index from code raises nothing.
+TEST(TComboBoxCodigo, IndiceDoCodigoNaoAvisa)
+{
+    TComboBox lista;
+    lista.addItems({"Não usar", "10 - simp", "11 - A"});
+    Escolhas escolhas(lista);
+
+    lista.SetItemIndex(2);
+    EXPECT_EQ(lista.ItemIndex(), 2);
+    lista.SetItemIndex(-1);
+    EXPECT_EQ(lista.ItemIndex(), -1);
+    lista.SetItemIndex(0);
+    lista.setEnabled(false);  // enabling and disabling raise nothing
+    lista.setEnabled(true);
+
+    EXPECT_TRUE(escolhas.indices.empty());
+}
+
+// Event model: the operator's choice raises Change with the new index in place.
+TEST_F(ListaNaJanela, EscolhaPeloTecladoAvisa)
+{
+    lista->setFocus();
+    Escolhas escolhas(*lista);
+
+    QTest::keyClick(lista, Qt::Key_Down);
+    QTest::keyClick(lista, Qt::Key_Down);
+    EXPECT_EQ(escolhas.indices, (std::vector<int>{0, 1}));
+}
+
+TEST_F(ListaNaJanela, EscolhaNaListaAbertaAvisa)
+{
+    lista->SetItemIndex(0);
+    Escolhas escolhas(*lista);
+
+    lista->showPopup();
+    QAbstractItemView* itens = lista->view();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(itens->window()));
+    itens->setCurrentIndex(lista->model()->index(2, 0));
+    QTest::keyClick(itens, Qt::Key_Return);
+
+    EXPECT_EQ(escolhas.indices, (std::vector<int>{2}));
+    EXPECT_FALSE(itens->window()->isVisible());
+}
+
+// A wheel over the list changes it only when the list has the focus, and never takes the focus.
+TEST_F(ListaNaJanela, RodaSoEscolheComFoco)
+{
+    auto* edit = new TEdit(&t.janela);
+    edit->setGeometry(10, 50, 100, 24);
+    edit->show();
+    edit->setFocus();
+    lista->SetItemIndex(0);
+    Escolhas escolhas(*lista);
+
+    GirarRoda(*lista, -120);
+    EXPECT_TRUE(edit->hasFocus());
+    EXPECT_TRUE(escolhas.indices.empty());
+
+    lista->setFocus();
+    GirarRoda(*lista, -120);
+    EXPECT_EQ(escolhas.indices, (std::vector<int>{1}));
+}
