@@ -8,7 +8,7 @@ PACKAGES=(
   qt6-translations-l10n                      # Portuguese texts of Qt's own dialogs
   libgtest-dev libgmock-dev libbenchmark-dev # tests and the drawing benchmark
   fonts-liberation2 fonts-dejavu-core        # the window's sans fonts
-  xvfb xauth                                 # a virtual display for running under xvfb-run
+  xvfb xauth imagemagick                     # a virtual display, and screenshots for the end-to-end test
 )
 
 missing=()

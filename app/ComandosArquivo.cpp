@@ -1,0 +1,158 @@
+// New, Open, Save, Help and Close, and the start-up restore of the last file.
+
+#include "TFrmConfig.h"
+
+#include "ArquivoCfg.h"
+#include "TBitBtn.h"
+#include "TComboBox.h"
+#include "TRadioGroup.h"
+#include "TSpinEdit.h"
+#include "Textos.h"
+#include "UltimoArquivo.h"
+
+#include <QFile>
+#include <QLineEdit>
+
+namespace {
+
+// Paths travel to and from the files as the system's own bytes.
+std::string Bytes(const QString& caminho)
+{
+    return QFile::encodeName(caminho).toStdString();
+}
+
+}  // namespace
+
+void TFrmConfig::MostrarNomeArquivo(const QString& caminho)
+{
+    EdtArquivo->setText(caminho.mid(caminho.lastIndexOf(QLatin1Char('/')) + 1));
+}
+
+bool TFrmConfig::PerguntarAntesDeDescartar(const QString& pergunta)
+{
+    if (!BitSalvar->isEnabled())
+        return true;
+    if (!dialogos_->PerguntarSimNao(pergunta))
+        return true;
+    // A Yes whose save did not write the file stops the command: nothing is dropped by accident.
+    return Salvar();
+}
+
+bool TFrmConfig::Salvar()
+{
+    SvdSalvar.NomeArquivo = QStringLiteral("*.cfg");
+    const auto caminho = dialogos_->EscolherArquivoParaSalvar(SvdSalvar);
+    if (!caminho)
+        return false;
+    try {
+        GravarArquivoCfg(Bytes(*caminho), Cartao);
+    } catch (const std::exception& erro) {
+        dialogos_->RelatarErro(QString::fromUtf8(erro.what()));
+        return false;
+    }
+    MostrarNomeArquivo(*caminho);
+    BitSalvar->setEnabled(false);
+    // The card is safely on disk even if the pointer cannot be written; that is only reported.
+    try {
+        GravarUltimoArquivo(Bytes(ArqCfgInf), Bytes(*caminho));
+    } catch (const std::exception& erro) {
+        dialogos_->RelatarErro(QString::fromUtf8(erro.what()));
+    }
+    return true;
+}
+
+void TFrmConfig::BitSalvarClick()
+{
+    Salvar();
+}
+
+void TFrmConfig::AlinharControlesAoCartao()
+{
+    CBSerial->SetItemIndex(Cartao.PortaSerial >= 1 && Cartao.PortaSerial <= 9 ? Cartao.PortaSerial - 1 : -1);
+    if (Cartao.FormaLeitura == 'B')
+        RdgLeitura->SetItemIndex(1);
+    else if (Cartao.FormaLeitura == 'U')
+        RdgLeitura->SetItemIndex(0);
+    EdtNumLinha->setText(QString::number(Cartao.NumLinhas));
+    // A different count runs the group-count rule, which settles the group selector's range.
+    SpeMaxGrupo->SetText(QString::number(Cartao.NumGrupos));
+}
+
+void TFrmConfig::BitNovoClick()
+{
+    if (!PerguntarAntesDeDescartar(Textos::PerguntaAntesDeAbrir))
+        return;
+    MontarCartaoNovo(Cartao);
+    SpeNumGrupo->setEnabled(false);
+    EdtArquivo->clear();
+    SpeMaxGrupo->SetText(QString::number(Cartao.NumGrupos));
+    EdtNumLinha->setText(QString::number(Cartao.NumLinhas));
+    AtualizarRegistro();
+    BitSalvar->setEnabled(false);
+}
+
+void TFrmConfig::BitAbrirClick()
+{
+    if (!PerguntarAntesDeDescartar(Textos::PerguntaAntesDeAbrir))
+        return;
+    // The card on screen changes only when a file is read, and only then is it saved as shown.
+    const bool naoSalvoAntes = BitSalvar->isEnabled();
+    bool lido = false;
+    QString erroPonteiro;
+
+    OpdAbrir.NomeArquivo = QStringLiteral("*.cfg");
+    if (const auto caminho = dialogos_->EscolherArquivoParaAbrir(OpdAbrir)) {
+        try {
+            LerArquivoCfg(Bytes(*caminho), Cartao);
+            MostrarNomeArquivo(*caminho);
+            lido = true;
+        } catch (const std::exception&) {
+            dialogos_->Avisar(Textos::ErroDeLeitura);
+        }
+        // Reported only once the controls show the card, so the window never shows a stale count.
+        try {
+            GravarUltimoArquivo(Bytes(ArqCfgInf), Bytes(*caminho));
+        } catch (const std::exception& erro) {
+            erroPonteiro = QString::fromUtf8(erro.what());
+        }
+        AlinharControlesAoCartao();
+        SpeNumGrupo->SetText(QStringLiteral("1"));
+    }
+    if (Cartao.NumGrupos > 1)
+        SpeNumGrupo->setEnabled(true);
+    BitSalvar->setEnabled(lido ? false : naoSalvoAntes);
+    AtualizarRegistro();
+    if (!erroPonteiro.isEmpty())
+        dialogos_->RelatarErro(erroPonteiro);
+}
+
+void TFrmConfig::AbrirUltimoArquivo()
+{
+    try {
+        const std::string caminho = LerUltimoArquivo(Bytes(ArqCfgInf));
+        LerArquivoCfg(caminho, Cartao);
+        MostrarNomeArquivo(QFile::decodeName(QByteArray::fromStdString(caminho)));
+    } catch (const std::exception&) {
+        // Whatever is wrong with the last file, the operator simply gets the first-time card.
+        MontarCartaoPrimeiraVez();
+    }
+    AlinharControlesAoCartao();
+    SpeNumGrupo->SetText(QStringLiteral("1"));
+    SpeNumGrupoChange();
+    BitSalvar->setEnabled(false);
+    AtualizarRegistro();
+}
+
+void TFrmConfig::BitAjudaClick()
+{
+    dialogos_->MostrarAjuda(DirPrograma + QStringLiteral("Ortelo.hlp"));
+}
+
+void TFrmConfig::BitFecharClick()
+{
+    if (!PerguntarAntesDeDescartar(Textos::PerguntaAntesDeSair))
+        return;
+    fechamentoConfirmado_ = true;
+    close();
+    fechamentoConfirmado_ = false;
+}

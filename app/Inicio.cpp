@@ -1,0 +1,60 @@
+// Start-up: the card's creation values, the program's folder and the first card shown.
+
+#include "TFrmConfig.h"
+
+#include "TBitBtn.h"
+#include "TComboBox.h"
+#include "TSpinEdit.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+
+namespace {
+
+// The program's own file, looked for in the current directory.
+const QString ArquivoPrograma = QStringLiteral("Ortelo");
+
+// An ordinary file of that name: a folder or a hidden file does not count.
+bool ArquivoComumExiste(const QString& caminho)
+{
+    const QFileInfo info(caminho);
+    return info.isFile() && !info.isHidden();
+}
+
+}  // namespace
+
+void TFrmConfig::FormCreate()
+{
+    IniciarPadroes(Cartao);
+    PermiteLinhaFinal = true;
+    AtualizandoHabilitado = false;
+    ModoMascara = false;
+
+    DirPrograma.clear();
+    if (ArquivoComumExiste(ArquivoPrograma))
+        DirPrograma = QFileInfo(ArquivoPrograma).absolutePath() + QLatin1Char('/');
+
+    OpdAbrir.PastaInicial = DirPrograma + QStringLiteral("Config");
+    SvdSalvar.PastaInicial = DirPrograma + QStringLiteral("Config");
+    ArqCfgInf = DirPrograma + QStringLiteral("Cfg.inf");
+    const bool existeCfgInf = ArquivoComumExiste(ArqCfgInf);
+
+    SpeLinhaFinal->SetMaxValue(MaxLinhas);
+    CobDivisao->SetItemIndex(0);
+
+    if (existeCfgInf)
+        AbrirUltimoArquivo();
+    else
+        MontarCartaoPrimeiraVez();
+
+    BitSalvar->setEnabled(false);
+}
+
+void TFrmConfig::MontarCartaoPrimeiraVez()
+{
+    DefinirCartaoPrimeiraVez(Cartao);
+    SpeNumGrupo->setEnabled(false);
+    EdtArquivo->clear();
+    AtualizarRegistro();
+}

@@ -1,0 +1,146 @@
+#pragma once
+
+#include "Cartao.h"
+#include "Dialogos.h"
+#include "SuperficieImagem.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QScrollArea;
+class TBitBtn;
+class TComboBox;
+class TEdit;
+class TImagemCartao;
+class TRadioGroup;
+class TSpinEdit;
+
+// The one window of the program: it owns the card for the life of the process, shows it in its
+// controls and its picture, and turns the operator's actions into changes of the card.
+// Construction, start-up, refresh, group rules, mask editing and file commands each live in a
+// source file of their own.
+class TFrmConfig : public QWidget {
+    Q_OBJECT
+public:
+    // Without dialogs the window uses Qt's own; tests pass scripted ones.
+    explicit TFrmConfig(std::unique_ptr<Dialogos> dialogos = nullptr);
+    ~TFrmConfig() override;
+
+    // The 41 controls and dialogs, in creation order.
+    TRadioGroup* RdgLeitura = nullptr;
+    QLabel* ImgPelunca = nullptr;
+    QLabel* StxPelunca = nullptr;
+    QLabel* StxConfig = nullptr;
+    QLabel* StxPrograma = nullptr;
+    QGroupBox* GrbCartao = nullptr;
+    QGroupBox* GrbMascara = nullptr;
+    QGroupBox* GrbGrupo = nullptr;
+    QLabel* LblNumero = nullptr;
+    QLabel* LblNumInicial = nullptr;
+    QLabel* LblNumFinal = nullptr;
+    TSpinEdit* SpeNumGrupo = nullptr;
+    QLabel* LblNome = nullptr;
+    TEdit* EdtNome = nullptr;
+    QLabel* LblDivisao = nullptr;
+    QGroupBox* GrbFormato = nullptr;
+    QLabel* LblNumGrupo = nullptr;
+    QLabel* LblNumCartao = nullptr;
+    TComboBox* CobDivisao = nullptr;
+    QGroupBox* GrbArquivo = nullptr;
+    QLabel* LblArquivo = nullptr;
+    QLineEdit* EdtArquivo = nullptr;
+    TDialogoArquivo OpdAbrir;
+    TDialogoArquivo SvdSalvar;
+    TBitBtn* BitAbrir = nullptr;
+    TBitBtn* BitSalvar = nullptr;
+    TBitBtn* BitNovo = nullptr;
+    TBitBtn* BitMascara = nullptr;
+    TSpinEdit* SpeMaxGrupo = nullptr;
+    TSpinEdit* SpeLinhaFinal = nullptr;
+    QLineEdit* EdtLinhaInicial = nullptr;
+    TRadioGroup* RdgHabilitado = nullptr;
+    TBitBtn* BitAjuda = nullptr;
+    TBitBtn* BitFechar = nullptr;
+    QLineEdit* EdtNumLinha = nullptr;
+    QLabel* LblDigito = nullptr;
+    TComboBox* Cobdigito = nullptr;
+    QScrollArea* ScrollBox1 = nullptr;
+    TImagemCartao* ImgCartao = nullptr;
+    QGroupBox* GrbSerial = nullptr;
+    TComboBox* CBSerial = nullptr;
+
+    // The card and the window state kept beside it.
+    TCartao Cartao;
+    bool PermiteLinhaFinal = true;
+    bool AtualizandoHabilitado = false;
+    bool ModoMascara = false;
+    QString DirPrograma;
+    QString ArqCfgInf;
+
+    // The card picture, kept between redraws.
+    const QImage& ImagemCartao() const { return superficie_.Imagem(); }
+
+    // Start-up and refresh.
+    void FormCreate();
+    void MontarCartaoPrimeiraVez();
+    void AtualizarRegistro();
+    void Canvas();
+
+    // Group panel and card settings.
+    void SpeMaxGrupoChange();
+    void SpeNumGrupoChange();
+    void SpeLinhaFinalChange();
+    void CobDivisaoChange();
+    void RdgHabilitadoClick();
+    void EdtNomeExit();
+    void CobdigitoChange();
+    void CBSerialChange();
+    void RdgLeituraClick();
+
+    // Mask editing.
+    void BitMascaraClick();
+    void ImgCartaoMouseDown(Qt::MouseButton botao, Qt::KeyboardModifiers teclas, int x, int y);
+
+    // File commands.
+    void BitNovoClick();
+    void BitAbrirClick();
+    void BitSalvarClick();
+    void BitAjudaClick();
+    void BitFecharClick();
+    void AbrirUltimoArquivo();
+
+protected:
+    void closeEvent(QCloseEvent* evento) override;
+
+private:
+    // Construction (ConstrucaoJanela.cpp).
+    void CriarControles();
+    void CriarCaixaArquivo();
+    void CriarCaixaCartao();
+    void CriarCaixaGrupo();
+    void CriarCaixaMascara();
+    void CriarImagemCartao();
+    void DefinirOrdemTabulacao();
+    void LigarEventos();
+
+    // Runs a handler so that no error escapes into Qt's event loop: it is reported instead.
+    template <class Acao>
+    void Proteger(Acao&& acao);
+
+    // Helpers shared by the handlers.
+    int GrupoAtual() const;
+    void MarcarNaoSalvo();
+    void MostrarNomeArquivo(const QString& caminho);
+    void AlinharControlesAoCartao();
+    bool PerguntarAntesDeDescartar(const QString& pergunta);
+    bool Salvar();
+    void PintarCelula(int linha, int coluna, bool mascarada);
+
+    std::unique_ptr<Dialogos> dialogos_;
+    SuperficieImagem superficie_;
+    bool fechamentoConfirmado_ = false;
+};

@@ -1,0 +1,22 @@
+#include "TImagemCartao.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+TImagemCartao::TImagemCartao(const QImage& imagem, QWidget* pai) : QWidget(pai), imagem_(imagem)
+{
+    setFixedSize(imagem.size());
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TImagemCartao::paintEvent(QPaintEvent* evento)
+{
+    QPainter pintor(this);
+    pintor.drawImage(evento->rect(), imagem_, evento->rect());
+}
+
+void TImagemCartao::mousePressEvent(QMouseEvent* evento)
+{
+    const QPoint ponto = evento->position().toPoint();
+    emit MouseDown(evento->button(), evento->modifiers(), ponto.x(), ponto.y());
+}

@@ -1,0 +1,92 @@
+#pragma once
+
+// The window's own texts, Brazilian Portuguese, exactly as the operator sees them.
+
+#include <QString>
+#include <QStringList>
+
+namespace Textos {
+
+inline const QString TituloJanela = QStringLiteral("Ortelo - Pelunca");
+inline const QString NomePrograma = QStringLiteral("Ortelo");
+inline const QString FaixaPelunca = QStringLiteral("Pelunca Leitoras Ópticas");
+inline const QString DescricaoPrograma = QStringLiteral("Configuração dos cartões da leitora óptica de marcas");
+
+inline const QString CaixaArquivo = QStringLiteral("Arquivo da Configuração:");
+inline const QString ArquivoAtual = QStringLiteral("Arquivo atual");
+inline const QString BotaoNovo = QStringLiteral("&Novo");
+inline const QString DicaNovo = QStringLiteral("Abre um arquivo novo");
+inline const QString BotaoAbrir = QStringLiteral("&Abrir");
+inline const QString DicaAbrir = QStringLiteral("Abre um arquivo de configuração do cartão");
+inline const QString BotaoSalvar = QStringLiteral("&Salvar...");
+inline const QString DicaSalvar = QStringLiteral("Salva o cartão num arquivo de configuração");
+
+inline const QString CaixaCartao = QStringLiteral("Configuração da Leitora e do Cartão: ");
+inline const QString CaixaSerial = QStringLiteral("Porta serial:");
+inline const QStringList PortasSeriais{QStringLiteral("COM 1"), QStringLiteral("COM 2"), QStringLiteral("COM 3"),
+                                       QStringLiteral("COM 4"), QStringLiteral("COM 5"), QStringLiteral("COM 6"),
+                                       QStringLiteral("COM 7"), QStringLiteral("COM 8"), QStringLiteral("COM 9")};
+inline const QString FormaLeitura = QStringLiteral("Forma de leitura :");
+inline const QStringList ItensFormaLeitura{QStringLiteral("&Unidirecional"), QStringLiteral("&Bidirecional")};
+inline const QString DicaFormaLeitura = QStringLiteral(
+    "Unidirecional: Cartão por trás, leitura em sentido único - Bidirecional: Cartão pela prente, leitura em dois "
+    "sentidos");
+inline const QString CaixaFormato = QStringLiteral("Formato do Cartão :");
+inline const QString DicaFormato = QStringLiteral("Número de linhas e grupos do cartão");
+inline const QString NumeroDeGrupos = QStringLiteral("Número de grupos do cartão............ ");
+inline const QString DicaMaxGrupo = QStringLiteral("Número total de grupos do cartão");
+inline const QString NumeroDeLinhas = QStringLiteral("Número de linhas do cartão.............. ");
+inline const QString DicaNumLinha = QStringLiteral("Número de linhas do cartão: a linha final do último grupo");
+
+inline const QString CaixaGrupo = QStringLiteral("Estrutura do Grupo:");
+inline const QString NumeroDoGrupo = QStringLiteral("Número do grupo");
+inline const QString LinhaInicialDoGrupo = QStringLiteral("Número da linha inicial do grupo.................................");
+inline const QString LinhaFinalDoGrupo = QStringLiteral("Número da linha final do grupo....................................");
+inline const QString NomeDoGrupo = QStringLiteral("Nome do grupo");
+inline const QString TipoDoGrupo = QStringLiteral("Tipo do grupo");
+inline const QString DigitoVerificador = QStringLiteral("Dígito verificador");
+inline const QString Habilitado = QStringLiteral("Habilitado :");
+inline const QStringList ItensHabilitado{QStringLiteral("Si&m"), QStringLiteral("Nã&o")};
+inline const QString DicaHabilitado = QStringLiteral(
+    "Se o grupo em foco não estiver habilitado os campos deste grupo serão desprezadas");
+inline const QString DicaNumGrupo = QStringLiteral("Número do grupo em foco");
+inline const QString DicaNome = QStringLiteral("Determina o nome do grupo em foco");
+inline const QString DicaDivisao = QStringLiteral("Determina o tipo do grupo em foco");
+inline const QString DicaLinhaFinal = QStringLiteral("Determina a linha final do grupo em foco");
+inline const QString DicaLinhaInicial = QStringLiteral("Determina a linha inicial do grupo em foco");
+inline const QString DicaDigito = QStringLiteral("Define o tipo de verificação a ser feita no campo da inscrição");
+inline const QStringList TiposDeGrupo{
+    QStringLiteral("Sem divisão com 12 quadrículas (Binário com 12 dígitos)"),
+    QStringLiteral("Uma divisão de 10 quadrículas (Inscrição de 0 a 9)"),
+    QStringLiteral("Uma divisão de 10 quadrículas (Numérico de 0 a 9)"),
+    QStringLiteral("Duas divisões de 5 quadrículas (A B C D E)"),
+    QStringLiteral("Três divisões de 3 quadrículas (A B C)"),
+    QStringLiteral("Quatro divisões de 2 quadrículas (A B)"),
+    QStringLiteral("Seis divisões de 1 quadrícula (Binário com 1 dígito)"),
+    QStringLiteral("Uma divisão de 10 quadrículas (Inscrição de 0 a 9) Desl. 1"),
+    QStringLiteral("Uma divisão de 10 quadrículas (Inscrição de 0 a 9) Desl. 2"),
+    QStringLiteral("Uma divisão de 10 quadrículas (Numérico de 0 a 9) Desl. 1"),
+    QStringLiteral("Uma divisão de 10 quadrículas (Numérico de 0 a 9) Desl. 2")};
+inline const QStringList DigitosVerificadores{QStringLiteral("Não usar"), QStringLiteral("10 - simp"),
+                                              QStringLiteral("11 - A"), QStringLiteral("11 - B"),
+                                              QStringLiteral("11 - C")};
+
+inline const QString CaixaMascara = QStringLiteral("Máscara do Cartão:");
+inline const QString MascaraDesligada = QStringLiteral("&Definir Manualmente os Campos Mascarados");
+inline const QString MascaraLigada = QStringLiteral("Click Aqui Quando &Terminar a seleção");
+inline const QString DicaMascara = QStringLiteral("Mascara os campos do cartão cujas informações são irrelevantes");
+
+inline const QString BotaoAjuda = QStringLiteral("A&juda");
+inline const QString DicaAjuda = QStringLiteral("Ajuda para configurar o leitora");
+inline const QString BotaoFechar = QStringLiteral("&Fechar");
+inline const QString DicaFechar = QStringLiteral("Fecha o programa");
+
+inline const QString TituloAbrir = QStringLiteral("Abrir Arquivo de Configuração");
+inline const QString TituloSalvar = QStringLiteral("Salvar Arquivo de Configuração Como...");
+inline const QString FiltroArquivos = QStringLiteral("Configuração (*.cfg)");
+
+inline const QString PerguntaAntesDeAbrir = QStringLiteral("O arquivo não foi salvo. Salvar antes de abrir um arquivo novo?");
+inline const QString PerguntaAntesDeSair = QStringLiteral("O arquivo não foi salvo. Salvar antes de sair?");
+inline const QString ErroDeLeitura = QStringLiteral("O arquivo não foi encontrado ou houve erro de leitura do arquivo.");
+
+}  // namespace Textos

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "DialogosRoteirizados.h"
+#include "TFrmConfig.h"
+
+#include <QDir>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+// A program folder of its own for each test: the current directory holds a file named like
+// the program, so the window finds its folder, Config and Cfg.inf there.
+class JanelaTeste : public ::testing::Test {
+protected:
+    JanelaTeste();
+    ~JanelaTeste() override;
+
+    // Creates the window (running its start-up) and shows it, active, with focus working.
+    void AbrirJanela();
+
+    QString Caminho(const QString& nome) const { return pasta_.filePath(nome); }
+    std::string Bytes(const QString& nome) const;
+    void Escrever(const QString& nome, const std::string& bytes) const;
+
+    // Operator actions, through the controls.
+    void Clicar(QWidget* controle);
+    void SetaParaCima(QWidget* spin, int vezes = 1);
+    void SetaParaBaixo(QWidget* spin, int vezes = 1);
+    void Escolher(class TComboBox* lista, int indice);
+    void Digitar(QWidget* controle, const QString& texto);
+    void Focar(QWidget* controle);
+
+    // What the window shows.
+    bool Salvo() const;
+    char Celula(int linha, int coluna) const;
+    QRgb Pixel(int x, int y) const;
+
+    DialogosRoteirizados* dialogos = nullptr;
+    std::unique_ptr<TFrmConfig> janela;
+
+private:
+    QTemporaryDir pasta_;
+    QString pastaAnterior_;
+};
