@@ -12,9 +12,12 @@ int main(int argc, char** argv)
     // A file size limit must fail a save with an error, not end the program.
     std::signal(SIGXFSZ, SIG_IGN);
 
-    QApplication aplicacao(argc, argv);
+    // The program takes no command line, not even Qt's own options: only the program's name goes in.
+    char programa[] = "Ortelo";
+    int argumentos = 1;
+    char* nome[] = {argc > 0 ? argv[0] : programa, nullptr};
+    QApplication aplicacao(argumentos, nome);
     QApplication::setApplicationName(QStringLiteral("Ortelo"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Ortelo"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
     // Qt's own dialogs in Portuguese, like the rest of the window.

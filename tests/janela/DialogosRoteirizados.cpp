@@ -4,14 +4,16 @@
 
 namespace {
 
-std::optional<QString> ProximoArquivo(std::deque<std::optional<QString>>& respostas, const QString& titulo)
+std::optional<QString> ProximoArquivo(std::deque<QString>& respostas, const QString& titulo)
 {
     if (respostas.empty()) {
         ADD_FAILURE() << "unexpected file dialog: " << titulo.toStdString();
         return std::nullopt;
     }
-    std::optional<QString> resposta = std::move(respostas.front());
+    const QString resposta = respostas.front();
     respostas.pop_front();
+    if (resposta.isEmpty())
+        return std::nullopt;
     return resposta;
 }
 

@@ -19,9 +19,10 @@ public:
     void RelatarErro(const QString& razao) override;
     void MostrarAjuda(const QString& arquivoAjuda) override;
 
-    // Prepared answers, taken in order. nullopt for a file dialog means Cancel.
-    std::deque<std::optional<QString>> ArquivosParaAbrir;
-    std::deque<std::optional<QString>> ArquivosParaSalvar;
+    // Prepared answers, taken in order. Cancelar (an empty path) cancels a file dialog.
+    static inline const QString Cancelar;
+    std::deque<QString> ArquivosParaAbrir;
+    std::deque<QString> ArquivosParaSalvar;
     std::deque<bool> Respostas;
 
     // What the window asked, in order, as "kind: text".

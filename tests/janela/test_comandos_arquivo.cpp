@@ -115,7 +115,7 @@ TEST_F(ComandosArquivo, ACancelledSaveChangesNothing)
 {
     AbrirJanela();
     Escolher(janela->CBSerial, 2);
-    dialogos->ArquivosParaSalvar.push_back(std::nullopt);
+    dialogos->ArquivosParaSalvar.push_back(DialogosRoteirizados::Cancelar);
     Clicar(janela->BitSalvar);
     EXPECT_FALSE(Salvo());
     EXPECT_EQ(Bytes("Cfg.inf"), "");
@@ -212,7 +212,7 @@ TEST_F(ComandosArquivo, AYesWhoseSaveDoesNotWriteStopsNewOpenAndClose)
     SetaParaCima(janela->SpeMaxGrupo);
     for (int i = 0; i < 3; ++i) {
         dialogos->Respostas.push_back(true);
-        dialogos->ArquivosParaSalvar.push_back(std::nullopt);
+        dialogos->ArquivosParaSalvar.push_back(DialogosRoteirizados::Cancelar);
     }
     Clicar(janela->BitNovo);
     Clicar(janela->BitAbrir);
@@ -250,7 +250,7 @@ TEST_F(ComandosArquivo, ACancelledOpenChangesNothingButTheSelectionMode)
     Escolher(janela->CBSerial, 2);
     Clicar(janela->BitMascara);
     const TCartao antes = janela->Cartao;
-    dialogos->ArquivosParaAbrir.push_back(std::nullopt);
+    dialogos->ArquivosParaAbrir.push_back(DialogosRoteirizados::Cancelar);
     dialogos->Respostas.push_back(false);
     Clicar(janela->BitAbrir);
     EXPECT_EQ(janela->Cartao, antes);
@@ -328,7 +328,7 @@ TEST_F(ComandosArquivo, CloseAsksOnlyWhenThereAreChangesAndByTheTitleBarToo)
     janela->show();
     Escolher(janela->CBSerial, 1);
     dialogos->Respostas.push_back(true);
-    dialogos->ArquivosParaSalvar.push_back(std::nullopt);
+    dialogos->ArquivosParaSalvar.push_back(DialogosRoteirizados::Cancelar);
     janela->close();  // as the title-bar button does
     EXPECT_TRUE(janela->isVisible());
     EXPECT_EQ(dialogos->Registro.first(), PerguntaSair);
@@ -349,6 +349,18 @@ TEST_F(ComandosArquivo, ANameTypedIsSavedEvenWhenSaveComesByItsAccelerator)
     ASSERT_EQ(dialogos->Registro.size(), 1);
     EXPECT_EQ(janela->Cartao.Grupos[1].Nome, "Turma");
     EXPECT_NE(Bytes("atalho.cfg").find("\r\nTurma\r\n"), std::string::npos);
+}
+
+TEST_F(ComandosArquivo, ANameTypedIsStoredBeforeTheTitleBarCloseAsks)
+{
+    AbrirJanela();
+    Digitar(janela->EdtNome, "Final");
+    dialogos->Respostas.push_back(true);
+    dialogos->ArquivosParaSalvar.push_back(Caminho("fim.cfg"));
+    janela->close();
+    EXPECT_FALSE(janela->isVisible());
+    EXPECT_EQ(dialogos->Registro.first(), PerguntaSair);
+    EXPECT_NE(Bytes("fim.cfg").find("\r\nFinal\r\n"), std::string::npos);
 }
 
 TEST_F(ComandosArquivo, HelpAsksTheViewerForTheHelpFileBesideTheProgram)
