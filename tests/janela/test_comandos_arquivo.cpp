@@ -399,8 +399,10 @@ TEST_F(ComandosArquivo, TheLastFileIsReopenedAtStartUp)
 TEST_F(ComandosArquivo, AnUnusableLastFileGivesTheFirstTimeCardSilently)
 {
     Escrever("cortado.cfg", ConteudoArquivoCfg(CartaoDeTresGrupos()).substr(0, 3000));
+    Escrever("binario.cfg", std::string("\x7F" "ELF\x02\x01\x01\x00", 8));
+    Escrever("fora.cfg", "1\r\nB\r\n91\r\n");
     QDir().mkdir(Caminho("pasta.cfg"));
-    for (const std::string nome : {"ausente.cfg", "cortado.cfg", "pasta.cfg", ""}) {
+    for (const std::string nome : {"ausente.cfg", "cortado.cfg", "binario.cfg", "fora.cfg", "pasta.cfg", ""}) {
         SCOPED_TRACE(nome);
         janela.reset();
         IniciarCom(nome.empty() ? "" : PastaBytes() + nome);

@@ -157,6 +157,21 @@ TEST_F(EdicaoMascara, MovingToAnotherGroupEndsTheModeAndKeepsEveryToggle)
     EXPECT_EQ(Dentro(1, 1), Branco) << "a masked mark position shows plain card";
 }
 
+TEST_F(EdicaoMascara, SaveLeavesTheSelectionOnAndLaterTogglesMarkUnsavedAgain)
+{
+    LigarModo();
+    Pressionar(45, 15);
+    dialogos->ArquivosParaSalvar.push_back(Caminho("meio.cfg"));
+    Clicar(janela->BitSalvar);
+    ASSERT_TRUE(Salvo());
+    EXPECT_TRUE(janela->ModoMascara);
+    EXPECT_EQ(Dentro(1, 1), Verde);
+    EXPECT_EQ(janela->BitMascara->text(), "Click Aqui Quando &Terminar a seleção");
+
+    Pressionar(60, 15);
+    EXPECT_FALSE(Salvo()) << "the toggle after the save is a change the file does not hold";
+}
+
 TEST_F(EdicaoMascara, NameCheckDigitPortAndModeLeaveTheSelectionOn)
 {
     LigarModo();
