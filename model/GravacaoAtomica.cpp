@@ -1,6 +1,7 @@
 #include "GravacaoAtomica.h"
 
 #include "ErroCartao.h"
+#include "MotivoSistema.h"
 
 #include <cerrno>
 #include <climits>
@@ -14,7 +15,7 @@ namespace {
 
 [[noreturn]] void Falhar(const std::string& caminho, int erro)
 {
-    throw ErroCartao("Não foi possível gravar \"" + caminho + "\": " + std::strerror(erro));
+    throw ErroCartao("Não foi possível gravar \"" + caminho + "\": " + MotivoSistema(erro));
 }
 
 std::string Pasta(const std::string& caminho)

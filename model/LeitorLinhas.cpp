@@ -1,6 +1,7 @@
 #include "LeitorLinhas.h"
 
 #include "ErroCartao.h"
+#include "MotivoSistema.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -17,7 +18,7 @@ constexpr int FimDeArquivo = 0x1A;
 
 std::string Razao(const std::string& acao, const std::string& caminho, int erro)
 {
-    return acao + " \"" + caminho + "\": " + std::strerror(erro);
+    return acao + " \"" + caminho + "\": " + MotivoSistema(erro);
 }
 }
 

@@ -133,8 +133,8 @@ TEST_F(ComandosArquivo, AFailedSaveReportsPathAndReasonAndKeepsEverythingElse)
     SalvarComo("sem/pasta.cfg");
     ASSERT_EQ(dialogos->Erros.size(), 2);
     EXPECT_TRUE(dialogos->Erros[0].contains(Caminho("protegido.cfg"))) << dialogos->Erros[0].toStdString();
-    EXPECT_TRUE(dialogos->Erros[0].contains("Permission denied"));
-    EXPECT_TRUE(dialogos->Erros[1].contains("No such file"));
+    EXPECT_TRUE(dialogos->Erros[0].contains("permissão negada"));
+    EXPECT_TRUE(dialogos->Erros[1].contains("arquivo ou pasta inexistente"));
     EXPECT_EQ(Bytes("protegido.cfg"), "velho");
     EXPECT_FALSE(Salvo());
     EXPECT_EQ(janela->EdtArquivo->text(), "");

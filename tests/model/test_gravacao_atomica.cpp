@@ -85,7 +85,7 @@ TEST(GravacaoAtomica, AFailedWriteKeepsTheOldFileAndNamesPathAndReason)
     std::signal(SIGXFSZ, anterior);
 
     EXPECT_THAT(mensagem, HasSubstr(alvo));
-    EXPECT_THAT(mensagem, HasSubstr("File too large"));
+    EXPECT_THAT(mensagem, HasSubstr("o arquivo é grande demais"));
     EXPECT_EQ(LerBytes(alvo), "velho");
     EXPECT_EQ(ArquivosNaPasta(pasta.Caminho("")), 1u);
 }
@@ -105,7 +105,7 @@ TEST(GravacaoAtomica, AFullFilesystemKeepsTheOldFile)
     const std::size_t arquivos = ArquivosNaPasta(ponto);
     ::umount(ponto.c_str());
 
-    EXPECT_THAT(mensagem, HasSubstr("No space left"));
+    EXPECT_THAT(mensagem, HasSubstr("não há espaço livre no disco"));
     EXPECT_EQ(depois, std::string(3272, '0'));
     EXPECT_EQ(arquivos, 1u);
 }
@@ -114,13 +114,13 @@ TEST(GravacaoAtomica, MissingFoldersFoldersAndReadOnlyFilesAreRefused)
 {
     PastaTemporaria pasta;
     EXPECT_THAT(MensagemDe([&] { GravarArquivoAtomico(pasta.Caminho("nao/existe.cfg"), "x"); }),
-                HasSubstr("No such file"));
-    EXPECT_THAT(MensagemDe([&] { GravarArquivoAtomico(pasta.Caminho(""), "x"); }), HasSubstr("Is a directory"));
+                HasSubstr("arquivo ou pasta inexistente"));
+    EXPECT_THAT(MensagemDe([&] { GravarArquivoAtomico(pasta.Caminho(""), "x"); }), HasSubstr("o caminho indica uma pasta"));
 
     const std::string protegido = pasta.Caminho("protegido.cfg");
     EscreverBytes(protegido, "velho");
     ::chmod(protegido.c_str(), 0444);
-    EXPECT_THAT(MensagemDe([&] { GravarArquivoAtomico(protegido, "novo"); }), HasSubstr("Permission denied"));
+    EXPECT_THAT(MensagemDe([&] { GravarArquivoAtomico(protegido, "novo"); }), HasSubstr("permissão negada"));
     EXPECT_EQ(LerBytes(protegido), "velho");
 }
 
@@ -141,7 +141,7 @@ TEST(GravacaoAtomica, AFolderWithoutWritePermissionIsRefused)
         if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
             ::_exit(2);
         const std::string mensagem = MensagemDe([&] { GravarArquivoAtomico(fechada + "/c.cfg", "novo"); });
-        ::_exit(mensagem.find("Permission denied") != std::string::npos ? 0 : 1);
+        ::_exit(mensagem.find("permissão negada") != std::string::npos ? 0 : 1);
     }
     int estado = 0;
     ::waitpid(filho, &estado, 0);

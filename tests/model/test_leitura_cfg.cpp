@@ -230,7 +230,7 @@ TEST_F(LeituraCfg, WhatIsNotAnOrdinaryFileIsRefusedAtOnce)
         LerArquivoCfg(pasta.Caminho("ausente.cfg"), cartao);
     } catch (const ErroCartao& erro) {
         EXPECT_THAT(erro.what(), HasSubstr("ausente.cfg"));
-        EXPECT_THAT(erro.what(), HasSubstr("No such file"));
+        EXPECT_THAT(erro.what(), HasSubstr("arquivo ou pasta inexistente"));
     }
 }
 
