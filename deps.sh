@@ -9,6 +9,8 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev # tests and the drawing benchmark
   fonts-liberation2 fonts-dejavu-core        # the window's sans fonts
   xvfb xauth imagemagick                     # a virtual display, and screenshots for the end-to-end test
+  desktop-file-utils appstream               # validating the installed menu entry and metainfo
+  dpkg-dev                                   # the Debian package's library dependencies (dpkg-shlibdeps)
 )
 
 missing=()
