@@ -32,6 +32,8 @@ printf 'x' > "$p/Cfg.inf" && printf '1\r\n' > "$p/Config/a.cfg" && cp -a "$p" "$
 iniciar "$tmp/c3"
 verificar "old links are repaired" pronta "$p"
 verificar "the user's files are left alone" diff -r --no-dereference -x 'Ortelo*' "$p" "$tmp/copia"
+iniciar "$tmp/c9" "$(dirname "$(dirname "$ajuda")")"  # installed under ~/.local: the help is in the folder
+verificar "an installed help in the folder itself is kept" [ "$status $(cat "$(dirname "$ajuda")/Ortelo.hlp")" = "0 ajuda" ]
 
 for _ in $(seq 8); do (iniciar "$tmp/c4"; [ "$status" -eq 0 ]) & pids+=($!); done
 for pid in "${pids[@]}"; do verificar "a launch at the same time as others starts" wait "$pid"; done
