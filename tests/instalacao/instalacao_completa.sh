@@ -33,7 +33,8 @@ printf '%s' "$pasta/Config/noventa.cfg" > "$pasta/Cfg.inf"
 usuario=()
 [ "$(id -u)" -ne 0 ] || { chown -R 65534:65534 "$casa"; usuario=(setpriv --reuid=65534 --regid=65534 --clear-groups); }
 # Without a window manager the window sits at the top-left corner; screen point (559, 401) is on
-# the card outline only when the card has more than 43 lines.
+# the card outline only when the card has more than 43 lines. The display numbers start away from
+# xvfb-run's usual 99, which the end-to-end test running beside this one may be taking.
 cat > "$tmp/tela.sh" <<'INNER'
 "$1" & pid=$!
 for _ in $(seq 60); do
@@ -44,7 +45,7 @@ done
 kill $pid; exit 1
 INNER
 verificar "the installed program reopens the user's last card" "${usuario[@]}" env HOME="$casa" XDG_DATA_HOME= \
-    xvfb-run -a -s "-screen 0 1024x768x24" bash "$tmp/tela.sh" "$lancador" "$casa/tela.png"
+    xvfb-run -a -n 127 -s "-screen 0 1024x768x24" bash "$tmp/tela.sh" "$lancador" "$casa/tela.png"
 verificar "the user's folder holds the installed program" [ "$(readlink -f "$pasta/Ortelo")" = "$(readlink -f "$prefixo/$3")" ]
 verificar "the user can write Config" "${usuario[@]}" test -w "$pasta/Config"
 echo "$falhas failed"
