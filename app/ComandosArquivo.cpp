@@ -3,6 +3,7 @@
 #include "TFrmConfig.h"
 
 #include "ArquivoCfg.h"
+#include "MensagemErro.h"
 #include "TBitBtn.h"
 #include "TComboBox.h"
 #include "TRadioGroup.h"
@@ -47,7 +48,7 @@ bool TFrmConfig::Salvar()
     try {
         GravarArquivoCfg(Bytes(*caminho), Cartao);
     } catch (const std::exception& erro) {
-        dialogos_->RelatarErro(QString::fromUtf8(erro.what()));
+        dialogos_->RelatarErro(MensagemDoErro(erro));
         return false;
     }
     MostrarNomeArquivo(*caminho);
@@ -56,7 +57,7 @@ bool TFrmConfig::Salvar()
     try {
         GravarUltimoArquivo(Bytes(ArqCfgInf), Bytes(*caminho));
     } catch (const std::exception& erro) {
-        dialogos_->RelatarErro(QString::fromUtf8(erro.what()));
+        dialogos_->RelatarErro(MensagemDoErro(erro));
     }
     return true;
 }
@@ -113,7 +114,7 @@ void TFrmConfig::BitAbrirClick()
         try {
             GravarUltimoArquivo(Bytes(ArqCfgInf), Bytes(*caminho));
         } catch (const std::exception& erro) {
-            erroPonteiro = QString::fromUtf8(erro.what());
+            erroPonteiro = MensagemDoErro(erro);
         }
         AlinharControlesAoCartao();
         SpeNumGrupo->SetText(QStringLiteral("1"));

@@ -107,6 +107,14 @@ void TFrmConfig::RdgHabilitadoClick()
     MarcarNaoSalvo();
 }
 
+void TFrmConfig::EdtNomeChange()
+{
+    // Save must work while the operator is still typing; the name itself is stored on leaving.
+    const auto nome = ParaWindows1252(EdtNome->text());
+    if (nome && *nome != Cartao.Grupos[GrupoAtual()].Nome)
+        MarcarNaoSalvo();
+}
+
 void TFrmConfig::EdtNomeExit()
 {
     // The box only takes storable text; should anything else get in, the stored name stays.

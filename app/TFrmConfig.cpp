@@ -1,6 +1,7 @@
 #include "TFrmConfig.h"
 
 #include "DialogosQt.h"
+#include "MensagemErro.h"
 #include "TBitBtn.h"
 #include "TComboBox.h"
 #include "TEdit.h"
@@ -20,6 +21,7 @@ TFrmConfig::TFrmConfig(std::unique_ptr<Dialogos> dialogos)
 {
     CriarControles();
     LigarEventos();
+    CriarAtalhos();
     Proteger([this] { FormCreate(); });
     BitNovo->setFocus();
 }
@@ -32,7 +34,7 @@ void TFrmConfig::Proteger(Acao&& acao)
     try {
         acao();
     } catch (const std::exception& erro) {
-        dialogos_->RelatarErro(QString::fromUtf8(erro.what()));
+        dialogos_->RelatarErro(MensagemDoErro(erro));
     } catch (...) {
         dialogos_->RelatarErro(QStringLiteral("Erro inesperado."));
     }
@@ -49,6 +51,7 @@ void TFrmConfig::LigarEventos()
     ligar(SpeMaxGrupo, &TSpinEdit::Change, &TFrmConfig::SpeMaxGrupoChange);
     ligar(SpeNumGrupo, &TSpinEdit::Change, &TFrmConfig::SpeNumGrupoChange);
     ligar(SpeLinhaFinal, &TSpinEdit::Change, &TFrmConfig::SpeLinhaFinalChange);
+    ligar(EdtNome, &QLineEdit::textEdited, &TFrmConfig::EdtNomeChange);
     ligar(EdtNome, &TEdit::Exit, &TFrmConfig::EdtNomeExit);
     ligar(CobDivisao, &TComboBox::Change, &TFrmConfig::CobDivisaoChange);
     ligar(Cobdigito, &TComboBox::Change, &TFrmConfig::CobdigitoChange);

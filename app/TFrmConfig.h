@@ -96,6 +96,7 @@ public:
     void SpeLinhaFinalChange();
     void CobDivisaoChange();
     void RdgHabilitadoClick();
+    void EdtNomeChange();
     void EdtNomeExit();
     void CobdigitoChange();
     void CBSerialChange();
@@ -126,6 +127,7 @@ private:
     void CriarImagemCartao();
     void DefinirOrdemTabulacao();
     void LigarEventos();
+    void CriarAtalhos();
 
     // Runs a handler so that no error escapes into Qt's event loop: it is reported instead.
     template <class Acao>

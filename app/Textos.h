@@ -85,6 +85,7 @@ inline const QString TituloAbrir = QStringLiteral("Abrir Arquivo de Configuraç�
 inline const QString TituloSalvar = QStringLiteral("Salvar Arquivo de Configuração Como...");
 inline const QString FiltroArquivos = QStringLiteral("Configuração (*.cfg)");
 
+inline const QString TituloMensagens = QStringLiteral("Erro!");
 inline const QString PerguntaAntesDeAbrir = QStringLiteral("O arquivo não foi salvo. Salvar antes de abrir um arquivo novo?");
 inline const QString PerguntaAntesDeSair = QStringLiteral("O arquivo não foi salvo. Salvar antes de sair?");
 inline const QString ErroDeLeitura = QStringLiteral("O arquivo não foi encontrado ou houve erro de leitura do arquivo.");

@@ -1,9 +1,8 @@
+#include "Idioma.h"
 #include "TFrmConfig.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QStyleFactory>
-#include <QTranslator>
 
 #include <csignal>
 
@@ -20,10 +19,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Ortelo"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
-    // Qt's own dialogs in Portuguese, like the rest of the window.
-    QTranslator traducaoQt;
-    if (traducaoQt.load(QStringLiteral("qtbase_pt_BR"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&traducaoQt);
+    UsarPortuguesDoBrasil();
 
     TFrmConfig FrmConfig;
     FrmConfig.showMaximized();

@@ -1,8 +1,14 @@
 #include "LeituraAjuda.h"
 
+#include "MotivoSistema.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -11,11 +17,15 @@ TVerificacaoAjuda Recusa(const QString& caminhoMostrado, const QString& motivo)
     return {false, QStringLiteral("O arquivo de ajuda \"%1\" %2").arg(caminhoMostrado, motivo)};
 }
 
-QString MotivoDeLeitura(const QFile& arquivo)
+// The system's reason why the file cannot be opened for reading, in Portuguese; empty when it can.
+// Opened directly, since Qt only gives the reason as English text.
+QString MotivoDeLeitura(const QString& caminho)
 {
-    if (arquivo.error() == QFileDevice::PermissionsError)
-        return QStringLiteral("não pôde ser lido: não há permissão de leitura.");
-    return QStringLiteral("não pôde ser lido: %1.").arg(arquivo.errorString());
+    const int descritor = ::open(QFile::encodeName(caminho).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (descritor < 0)
+        return QString::fromStdString(MotivoSistema(errno));
+    ::close(descritor);
+    return {};
 }
 
 }  // namespace
@@ -39,8 +49,7 @@ TVerificacaoAjuda VerificarArquivoAjuda(const QString& caminhoArquivo)
     if (info.size() > TamanhoMaximoAjuda)
         return Recusa(mostrado, QStringLiteral("é grande demais para ser um arquivo de ajuda."));
 
-    QFile arquivo(caminhoArquivo);
-    if (!arquivo.open(QIODevice::ReadOnly))
-        return Recusa(mostrado, MotivoDeLeitura(arquivo));
+    if (const QString motivo = MotivoDeLeitura(caminhoArquivo); !motivo.isEmpty())
+        return Recusa(mostrado, QStringLiteral("não pôde ser lido: %1.").arg(motivo));
     return {true, QString()};
 }

@@ -4,6 +4,18 @@
 #include <QPointer>
 #include <QShortcutEvent>
 
+void AcionarComoMouse(QAbstractButton& botao)
+{
+    if (!botao.isEnabled())
+        return;
+    QPointer<QAbstractButton> guarda(&botao);
+    if (botao.focusPolicy() != Qt::NoFocus)
+        botao.setFocus(Qt::ShortcutFocusReason);
+    // The exit handler that just ran may have disabled or even deleted the button.
+    if (guarda)
+        botao.click();
+}
+
 bool TratarAtalhoImediato(QAbstractButton& botao, QEvent* evento)
 {
     if (evento->type() != QEvent::Shortcut)
@@ -11,12 +23,6 @@ bool TratarAtalhoImediato(QAbstractButton& botao, QEvent* evento)
     // A letter shared by several controls keeps Qt's behaviour: each press moves the focus on.
     if (static_cast<QShortcutEvent*>(evento)->isAmbiguous())
         return false;
-
-    QPointer<QAbstractButton> guarda(&botao);
-    if (botao.focusPolicy() != Qt::NoFocus)
-        botao.setFocus(Qt::ShortcutFocusReason);
-    // The exit handler that just ran may have disabled or even deleted the button.
-    if (guarda)
-        botao.click();
+    AcionarComoMouse(botao);
     return true;
 }

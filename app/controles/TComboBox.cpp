@@ -1,10 +1,30 @@
 #include "TComboBox.h"
 
+#include <QStyledItemDelegate>
 #include <QWheelEvent>
+
+namespace {
+
+// Plain-text entries of a fixed height.
+class DelegadoAlturaFixa : public QStyledItemDelegate {
+public:
+    DelegadoAlturaFixa(int altura, QObject* pai) : QStyledItemDelegate(pai), altura_(altura) {}
+
+    QSize sizeHint(const QStyleOptionViewItem& opcao, const QModelIndex& indice) const override
+    {
+        return {QStyledItemDelegate::sizeHint(opcao, indice).width(), altura_};
+    }
+
+private:
+    int altura_;
+};
+
+}  // namespace
 
 TComboBox::TComboBox(QWidget* parent)
     : QComboBox(parent)
 {
+    setItemDelegate(new DelegadoAlturaFixa(AlturaItens, this));
     // activated, unlike currentIndexChanged, never comes from setCurrentIndex.
     connect(this, &QComboBox::activated, this, &TComboBox::Change);
     setFocusPolicy(Qt::StrongFocus);

@@ -6,10 +6,14 @@
 // with the new index in place. Setting the index from code raises nothing.
 // While no item is selected it shows its placeholder text (setPlaceholderText), if any.
 // The wheel picks entries only while the list has the focus; it never takes the focus.
+// The entries of the open list are AlturaItens pixels high, as in the classic control, not the
+// style's taller menu rows.
 class TComboBox : public QComboBox {
     Q_OBJECT
 
 public:
+    static constexpr int AlturaItens = 16;
+
     explicit TComboBox(QWidget* parent = nullptr);
 
     // -1 when no item is selected.

@@ -3,6 +3,7 @@
 #include "TItemRadio.h"
 
 #include <QButtonGroup>
+#include <QEvent>
 #include <QGridLayout>
 
 #include <algorithm>
@@ -22,8 +23,10 @@ TRadioGroup::TRadioGroup(const QString& titulo, const QStringList& itens, int co
         auto* botao = new TItemRadio(itens[i], this);
         grupo_->addButton(botao, i);
         grade->addWidget(botao, i % porColuna, i / porColuna);
+        botao->installEventFilter(this);
         botoes_.append(botao);
     }
+    DefinirParadaTab();
     // Columns share the box's width evenly, rows its height.
     for (int c = 0; c < colunas; ++c)
         grade->setColumnStretch(c, 1);
@@ -43,6 +46,7 @@ void TRadioGroup::ItemMarcado(int indice)
     if (indice == indice_)
         return;
     indice_ = indice;
+    DefinirParadaTab();
     emit Click();
 }
 
@@ -63,7 +67,25 @@ void TRadioGroup::SetItemIndex(int indice)
         botoes_[anterior]->setChecked(false);
         grupo_->setExclusive(true);
     }
+    DefinirParadaTab();
     emit Click();
+}
+
+void TRadioGroup::DefinirParadaTab()
+{
+    // Qt leaves every item in the tab chain, or the one focused last, so Tab would land on an item
+    // that is not selected.
+    const int parada = indice_ >= 0 ? indice_ : 0;
+    for (int i = 0; i < botoes_.size(); ++i)
+        botoes_[i]->setFocusPolicy(i == parada ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+bool TRadioGroup::eventFilter(QObject* objeto, QEvent* evento)
+{
+    // An item focused without being selected takes the tab stop over (Qt's rule); give it back.
+    if (evento->type() == QEvent::FocusOut)
+        DefinirParadaTab();
+    return QGroupBox::eventFilter(objeto, evento);
 }
 
 QRadioButton* TRadioGroup::Botao(int indice) const

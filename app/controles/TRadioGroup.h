@@ -11,6 +11,7 @@ class QRadioButton;
 // Click is raised whenever the selected item changes, with ItemIndex already in place:
 // by the operator (mouse, arrow keys, accelerator) or by SetItemIndex from code.
 // Choosing the item already selected raises nothing.
+// Tab and Shift+Tab enter the group on its selected item (the first one while none is).
 class TRadioGroup : public QGroupBox {
     Q_OBJECT
 
@@ -29,8 +30,12 @@ public:
 signals:
     void Click();
 
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
 private:
     void ItemMarcado(int indice);
+    void DefinirParadaTab();
 
     QButtonGroup* grupo_ = nullptr;
     QList<QRadioButton*> botoes_;

@@ -120,7 +120,7 @@ TEST_F(VisualizadorAjuda, ArquivoSemPermissaoDeLeitura)
         GTEST_SKIP() << "este usuário lê arquivos sem permissão de leitura";
     TVisualizadorAjuda visualizador;
     EXPECT_FALSE(visualizador.Carregar(Caminho("Fechado.hlp")));
-    EXPECT_TRUE(visualizador.TextoMostrado().contains(QStringLiteral("permissão de leitura")));
+    EXPECT_TRUE(visualizador.TextoMostrado().contains(QStringLiteral("não pôde ser lido: permissão negada.")));
 }
 
 TEST_F(VisualizadorAjuda, ArquivoGrandeDemaisNaoEhCarregado)
