@@ -4,7 +4,6 @@
 
 #include <QDateTime>
 #include <QHeaderView>
-#include <QLocale>
 #include <QStyle>
 #include <QTreeView>
 
@@ -12,18 +11,19 @@
 
 namespace {
 
-// Longest texts the size and date columns usually show, in the application's locale.
-QStringList ExemplosDeConteudo()
+// The longest texts the size, type and date columns usually show; the dialog lists folders and
+// files with the default extension.
+QStringList ExemplosDeConteudo(const QString& extensao)
 {
-    const QLocale local;
-    return {QString(), local.formattedDataSize(Q_INT64_C(1023) * 1024 * 1024 + 1022 * 1024), QString(),
-            local.toString(QDateTime(QDate(2000, 12, 28), QTime(23, 59)), QLocale::ShortFormat)};
+    return {QString(), ModeloArquivosLocal::TextoTamanho(Q_INT64_C(1023) * 1024 * 1024 + 1022 * 1024),
+            ModeloArquivosLocal::TextoTipo(false, extensao),
+            ModeloArquivosLocal::TextoData(QDateTime(QDate(2000, 12, 28), QTime(23, 59)))};
 }
 
 // Qt sizes the columns for English headers and dates; Portuguese ones ("Data de modificação")
 // would be cut off. Each column gets room for its header and its contents, and the view room for
 // all columns, so the dialog opens wide enough to show them whole.
-void AlargarColunas(QFileDialog& janelaArquivo)
+void AlargarColunas(QFileDialog& janelaArquivo, const QString& extensao)
 {
     auto* detalhes = janelaArquivo.findChild<QTreeView*>(QStringLiteral("treeView"));
     if (!detalhes)
@@ -31,7 +31,7 @@ void AlargarColunas(QFileDialog& janelaArquivo)
     QHeaderView* cabecalho = detalhes->header();
     const QFontMetrics metrica = detalhes->fontMetrics();
     const int margem = 2 * (detalhes->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, detalhes) + 1) + 8;
-    const QStringList exemplos = ExemplosDeConteudo();
+    const QStringList exemplos = ExemplosDeConteudo(extensao);
 
     int total = 0;
     for (int secao = 0; secao < cabecalho->count(); ++secao) {
@@ -43,6 +43,10 @@ void AlargarColunas(QFileDialog& janelaArquivo)
     }
     const int barra = detalhes->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, detalhes);
     detalhes->setMinimumWidth(total + 2 * detalhes->frameWidth() + barra);
+
+    // The places beside the list ("Computador", the home folder) are shown whole too.
+    if (auto* lugares = janelaArquivo.findChild<QAbstractItemView*>(QStringLiteral("sidebar")))
+        lugares->setMinimumWidth(lugares->sizeHintForColumn(0) + 2 * lugares->frameWidth() + margem);
 }
 
 }  // namespace
@@ -60,6 +64,6 @@ std::unique_ptr<QFileDialog> CriarDialogoArquivo(QWidget* janela, const TDialogo
     janelaArquivo->setOption(QFileDialog::ReadOnly, false);
     janelaArquivo->setSizeGripEnabled(dialogo.Redimensionavel);
     janelaArquivo->selectFile(dialogo.NomeArquivo);
-    AlargarColunas(*janelaArquivo);
+    AlargarColunas(*janelaArquivo, dialogo.ExtensaoPadrao);
     return janelaArquivo;
 }
