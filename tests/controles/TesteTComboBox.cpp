@@ -55,6 +55,16 @@ TEST(TComboBoxCodigo, IndiceDoCodigoNaoAvisa)
     EXPECT_TRUE(escolhas.indices.empty());
 }
 
+// The open list's entries are 16 pixels high, not the style's taller menu rows.
+TEST_F(ListaNaJanela, ItensDaListaAbertaTem16Pixels)
+{
+    lista->showPopup();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(lista->view()->window()));
+    for (int i = 0; i < lista->count(); ++i)
+        EXPECT_EQ(lista->view()->visualRect(lista->model()->index(i, 0)).height(), 16) << "item " << i;
+    lista->hidePopup();
+}
+
 // Event model: the operator's choice raises Change with the new index in place.
 TEST_F(ListaNaJanela, EscolhaPeloTecladoAvisa)
 {

@@ -260,3 +260,14 @@ TEST_F(ArquivoAjuda, TodoLinkInternoLevaAUmaAncora)
     for (const QString& destino : Lida->LinksInternos)
         EXPECT_TRUE(Lida->Ancoras.contains(destino)) << destino.toStdString();
 }
+
+TEST_F(ArquivoAjuda, ListaAsTeclasDeAtalho)
+{
+    const auto linhas = Tabela(*Lida, {QStringLiteral("Tecla"), QStringLiteral("Comando")});
+    const std::vector<QStringList> esperadas = {
+        {QStringLiteral("Ctrl+N"), QStringLiteral("Novo")},       {QStringLiteral("Ctrl+O"), QStringLiteral("Abrir")},
+        {QStringLiteral("Ctrl+S"), QStringLiteral("Salvar...")}, {QStringLiteral("Ctrl+Q"), QStringLiteral("Fechar")},
+        {QStringLiteral("F1"), QStringLiteral("Ajuda")},
+    };
+    EXPECT_EQ(linhas, esperadas);
+}
