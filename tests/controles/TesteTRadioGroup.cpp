@@ -167,32 +167,3 @@ TEST_F(GrupoNaJanela, AtalhoDoItemJaEscolhidoSoMoveOFoco)
     EXPECT_TRUE(cliques.indices.empty());
     EXPECT_TRUE(grupo->Botao(0)->hasFocus());
 }
-
-// Tab and Shift+Tab enter the group on its selected item, the first one while none is selected,
-// also after an item was focused without being selected.
-TEST_F(GrupoNaJanela, TabEntraNoItemEscolhido)
-{
-    auto* depois = new TEdit(&t.janela);
-    depois->setGeometry(10, 120, 150, 24);
-    depois->show();
-    QWidget::setTabOrder(edit, grupo->Botao(0));
-    QWidget::setTabOrder(grupo->Botao(0), grupo->Botao(1));
-    QWidget::setTabOrder(grupo->Botao(1), depois);
-
-    struct Caso {
-        int indice;
-        int focoAntes;  // an item focused by code first, or -1
-        int esperado;
-    };
-    for (const Caso caso : {Caso{1, -1, 1}, Caso{0, -1, 0}, Caso{-1, -1, 0}, Caso{1, 0, 1}}) {
-        grupo->SetItemIndex(caso.indice);
-        if (caso.focoAntes >= 0)
-            grupo->Botao(caso.focoAntes)->setFocus();
-        edit->setFocus();
-        QTest::keyClick(edit, Qt::Key_Tab);
-        EXPECT_TRUE(grupo->Botao(caso.esperado)->hasFocus()) << "Tab, item " << caso.indice;
-        depois->setFocus();
-        QTest::keyClick(depois, Qt::Key_Backtab);
-        EXPECT_TRUE(grupo->Botao(caso.esperado)->hasFocus()) << "Shift+Tab, item " << caso.indice;
-    }
-}

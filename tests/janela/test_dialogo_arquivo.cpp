@@ -29,8 +29,7 @@ TEST(DialogoArquivo, ShowsPortugueseSizesTypesAndDatesInColumnsWideEnoughForThem
     QFile arquivo(pasta.filePath("prova.cfg"));
     ASSERT_TRUE(arquivo.open(QIODevice::WriteOnly));
     arquivo.write(QByteArray(3320, '0'));
-    arquivo.close();
-    ASSERT_TRUE(arquivo.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(arquivo.flush());
     ASSERT_TRUE(arquivo.setFileTime(QDateTime(QDate(2026, 11, 3), QTime(9, 5)), QFileDevice::FileModificationTime));
     arquivo.close();
 
