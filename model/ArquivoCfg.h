@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Cartao.h"
+#include "LeituraCfg.h"
 
 #include <string>
 
@@ -13,7 +14,7 @@ std::string ConteudoArquivoCfg(const TCartao& cartao);
 // Writes the card to `caminho` atomically; throws ErroCartao with the path and the reason.
 void GravarArquivoCfg(const std::string& caminho, const TCartao& cartao);
 
-// Reads a cfg file into `cartao`, all or nothing: the card changes only when the whole file was
-// read and its group count, line count and group lines lie within the card's limits.
-// Throws ErroCartao, with the line number where one applies, and leaves `cartao` untouched.
+// Reads a cfg file into `cartao`, all or nothing, by the rules of InterpretarCfg; a file larger
+// than TamanhoMaximoDeArquivo is refused unread. Throws ErroCartao, with the line number where
+// one applies, and leaves `cartao` untouched.
 void LerArquivoCfg(const std::string& caminho, TCartao& cartao);

@@ -1,106 +1,32 @@
 #include "LeitorLinhas.h"
 
-#include "ErroCartao.h"
-#include "MotivoSistema.h"
-
-#include <algorithm>
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
 #include <limits>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
-constexpr int CR = 0x0D;
-constexpr int LF = 0x0A;
-constexpr int FimDeArquivo = 0x1A;
-
-std::string Razao(const std::string& acao, const std::string& caminho, int erro)
-{
-    return acao + " \"" + caminho + "\": " + MotivoSistema(erro);
-}
+constexpr char CR = 0x0D;
+constexpr char LF = 0x0A;
+constexpr char FimDeArquivo = 0x1A;
 }
 
-LeitorLinhas::LeitorLinhas(const std::string& caminho) : caminho_(caminho)
-{
-    // Non-blocking so that a FIFO or device named by mistake cannot hang the open.
-    descritor_ = ::open(caminho.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (descritor_ < 0)
-        throw ErroCartao(Razao("Não foi possível abrir", caminho, errno));
-    struct stat estado {};
-    if (::fstat(descritor_, &estado) != 0 || !S_ISREG(estado.st_mode)) {
-        ::close(descritor_);
-        throw ErroCartao("\"" + caminho + "\" não é um arquivo comum.");
-    }
-}
+LeitorLinhas::LeitorLinhas(std::string_view bytes) : resto_(bytes.substr(0, bytes.find(FimDeArquivo))) {}
 
-LeitorLinhas::~LeitorLinhas()
+std::optional<std::string_view> LeitorLinhas::LerLinha()
 {
-    ::close(descritor_);
-}
-
-bool LeitorLinhas::Encher()
-{
-    for (;;) {
-        const ssize_t lidos = ::read(descritor_, buffer_.data(), buffer_.size());
-        if (lidos < 0 && errno == EINTR)
-            continue;
-        if (lidos < 0)
-            throw ErroCartao(Razao("Erro de leitura em", caminho_, errno));
-        posicao_ = 0;
-        tamanho_ = static_cast<std::size_t>(lidos);
-        return lidos > 0;
-    }
-}
-
-int LeitorLinhas::Espiar()
-{
-    if (fim_)
-        return -1;
-    if (posicao_ == tamanho_ && !Encher()) {
-        fim_ = true;
-        return -1;
-    }
-    const int c = static_cast<unsigned char>(buffer_[posicao_]);
-    if (c == FimDeArquivo) {
-        fim_ = true;
-        return -1;
-    }
-    return c;
-}
-
-int LeitorLinhas::Proximo()
-{
-    const int c = Espiar();
-    if (c >= 0)
-        ++posicao_;
-    return c;
-}
-
-std::optional<std::string> LeitorLinhas::LerLinha()
-{
-    if (Espiar() < 0)
+    if (resto_.empty())
         return std::nullopt;
-    std::string linha;
-    // Copy whole runs of the buffer up to the line end, so long lines cost little.
-    while (Espiar() >= 0) {
-        const char* inicio = buffer_.data() + posicao_;
-        const char* fim = buffer_.data() + tamanho_;
-        const char* parada = std::find_if(inicio, fim, [](char c) { return c == CR || c == FimDeArquivo; });
-        linha.append(inicio, parada);
-        posicao_ += static_cast<std::size_t>(parada - inicio);
-        if (parada != fim && *parada == CR) {
-            Proximo();
-            if (Espiar() == LF)
-                Proximo();
-            break;
-        }
+    const auto fim = resto_.find(CR);
+    if (fim == std::string_view::npos) {
+        const std::string_view linha = resto_;
+        resto_ = {};
+        return linha;
     }
+    const std::string_view linha = resto_.substr(0, fim);
+    const std::size_t fimDeLinha = fim + 1 < resto_.size() && resto_[fim + 1] == LF ? 2 : 1;
+    resto_.remove_prefix(fim + fimDeLinha);
     return linha;
 }
 
-std::optional<std::int32_t> ConverterInteiro(const std::string& texto)
+std::optional<std::int32_t> ConverterInteiro(std::string_view texto)
 {
     std::size_t i = 0;
     while (i < texto.size() && (texto[i] == ' ' || texto[i] == '\t'))

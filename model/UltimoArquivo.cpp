@@ -2,11 +2,16 @@
 
 #include "GravacaoAtomica.h"
 #include "LeitorLinhas.h"
+#include "LeituraDeArquivo.h"
+
+std::string InterpretarUltimoArquivo(std::string_view bytes)
+{
+    return std::string(LeitorLinhas(bytes).LerLinha().value_or(std::string_view()));
+}
 
 std::string LerUltimoArquivo(const std::string& arqCfgInf)
 {
-    LeitorLinhas leitor(arqCfgInf);
-    return leitor.LerLinha().value_or(std::string());
+    return InterpretarUltimoArquivo(LerArquivoInteiro(arqCfgInf));
 }
 
 void GravarUltimoArquivo(const std::string& arqCfgInf, const std::string& caminho)

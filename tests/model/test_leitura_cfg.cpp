@@ -5,6 +5,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sys/stat.h>
 
 namespace {
@@ -29,27 +30,23 @@ std::string Juntar(const std::vector<std::string>& linhas, const std::string& fi
 
 class LeituraCfg : public ::testing::Test {
 protected:
-    // Reads `bytes` into `cartao`; returns the error, or nothing on success.
-    std::optional<ErroCartao> Ler(const std::string& bytes)
+    // Reads `bytes` into `cartao` as a file read would; returns the refusal, or nothing on success.
+    std::optional<RecusaCfg> Ler(const std::string& bytes)
     {
-        EscreverBytes(pasta.Caminho("c.cfg"), bytes);
-        try {
-            LerArquivoCfg(pasta.Caminho("c.cfg"), cartao);
-            return std::nullopt;
-        } catch (const ErroCartao& erro) {
-            return erro;
-        }
+        ResultadoCfg resultado = InterpretarCfg(bytes, cartao);
+        if (!resultado.Cartao)
+            return resultado.Recusa;
+        cartao = *resultado.Cartao;
+        return std::nullopt;
     }
 
-    // Expects the file to be refused at `linha` and the card to stay exactly as it was.
+    // Expects the bytes to be refused at `linha`, for a reason holding `trecho`.
     void EsperarRecusa(const std::string& bytes, int linha, const std::string& trecho)
     {
-        const TCartao antes = cartao;
-        const auto erro = Ler(bytes);
-        ASSERT_TRUE(erro.has_value());
-        EXPECT_EQ(erro->Linha(), linha) << erro->what();
-        EXPECT_THAT(erro->what(), HasSubstr(trecho));
-        EXPECT_EQ(cartao, antes);
+        const auto recusa = Ler(bytes);
+        ASSERT_TRUE(recusa.has_value());
+        EXPECT_EQ(recusa->Linha, linha) << recusa->Razao;
+        EXPECT_THAT(recusa->Razao, HasSubstr(trecho));
     }
 
     PastaTemporaria pasta;
@@ -234,10 +231,70 @@ TEST_F(LeituraCfg, WhatIsNotAnOrdinaryFileIsRefusedAtOnce)
     }
 }
 
-TEST_F(LeituraCfg, AHundredMegabyteBinaryFileIsRefused)
+TEST_F(LeituraCfg, AFileIsTakenWholeOrNotAtAllAndOneOverTheSizeLimitIsNotRead)
 {
-    std::string bytes(100u << 20, '\x01');
-    EsperarRecusa(bytes, 1, "não é um número");
+    const TCartao antes = cartao;
+    auto linhas = LinhasIniciais();
+    linhas[3] = "11";
+    EscreverBytes(pasta.Caminho("c.cfg"), Juntar(linhas));
+    try {
+        LerArquivoCfg(pasta.Caminho("c.cfg"), cartao);
+        ADD_FAILURE() << "a group count of 11 was accepted";
+    } catch (const ErroCartao& erro) {
+        EXPECT_EQ(erro.Linha(), 4);
+    }
+    EXPECT_EQ(cartao, antes);
+
+    // A sparse file costs no disk; were it read, its first line would be refused instead.
+    const std::string grande = pasta.Caminho("grande.cfg");
+    EscreverBytes(grande, "");
+    std::filesystem::resize_file(grande, 100u << 20);
+    try {
+        LerArquivoCfg(grande, cartao);
+        ADD_FAILURE() << "a 100 MiB file was accepted";
+    } catch (const ErroCartao& erro) {
+        EXPECT_EQ(erro.Linha(), 0);
+        EXPECT_EQ(std::string(erro.what()), "Não foi possível ler \"" + grande + "\": o arquivo tem mais de 16 MiB.");
+    }
+    EXPECT_EQ(cartao, antes);
+}
+
+TEST_F(LeituraCfg, EveryRefusalNamesItsLineAndReason)
+{
+    // A two-group card, so the reasons can name the group.
+    std::vector<std::string> dois{"1", "B", "1", "2", "0", "", "1", "1", "0", "1", "", "1", "1", "0", "1"};
+    dois.resize(LinhasDoArquivoCfg(2), "0");
+    const auto com = [&](std::size_t indice, const std::string& valor) {
+        auto linhas = dois;
+        linhas[indice] = valor;
+        return Juntar(linhas);
+    };
+    const auto ate = [&](std::size_t n) { return Juntar({dois.begin(), dois.begin() + static_cast<long>(n)}); };
+    struct Caso {
+        std::string bytes;
+        int linha;
+        std::string razao;
+    };
+    const std::vector<Caso> casos{
+        {"", 1, "O arquivo termina na linha 0."},
+        {"\x1A" + Juntar(dois), 1, "O arquivo termina na linha 0."},
+        {ate(4), 5, "O arquivo termina na linha 4 de 1096."},
+        {ate(1095), 1096, "O arquivo termina na linha 1095 de 1096."},
+        {com(0, "COM1"), 1, "A linha 1 não é um número inteiro."},
+        {com(1, ""), 2, "A linha 2 está vazia."},
+        {com(2, "91"), 3, "A linha 3 traz o número de linhas 91, fora do intervalo de 1 a 90."},
+        {com(3, "0"), 4, "A linha 4 traz o número de grupos 0, fora do intervalo de 1 a 10."},
+        {com(11, "91"), 12, "A linha 12 traz a linha inicial do grupo 2 91, fora do intervalo de 1 a 90."},
+        {com(12, "-1"), 13, "A linha 13 traz a linha final do grupo 2 -1, fora do intervalo de 1 a 90."},
+        {com(13, "x"), 14, "A linha 14 não é um número inteiro."},
+        {com(1095, ""), 1096, "A linha 1096 está vazia."},
+    };
+    for (const Caso& caso : casos) {
+        const ResultadoCfg resultado = InterpretarCfg(caso.bytes, cartao);
+        EXPECT_FALSE(resultado.Cartao.has_value()) << caso.razao;
+        EXPECT_EQ(resultado.Recusa.Linha, caso.linha) << caso.razao;
+        EXPECT_EQ(resultado.Recusa.Razao, caso.razao);
+    }
 }
 
 }  // namespace
