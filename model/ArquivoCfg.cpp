@@ -36,8 +36,15 @@ std::string ConteudoArquivoCfg(const TCartao& cartao)
         EscreverInteiro(saida, grupo.Tipo);
         EscreverInteiro(saida, grupo.Habilitado);
     }
-    for (int k = 1; k <= TamanhoMascara; ++k)
-        EscreverCaractere(saida, cartao.Mascara[k]);
+    // The mask is most of the file: three bytes a line, written in place.
+    const std::size_t inicio = saida.size();
+    saida.resize(inicio + 3 * TamanhoMascara);
+    char* destino = saida.data() + inicio;
+    for (int k = 1; k <= TamanhoMascara; ++k, destino += 3) {
+        destino[0] = cartao.Mascara[k];
+        destino[1] = '\r';
+        destino[2] = '\n';
+    }
     return saida;
 }
 
