@@ -1,30 +1,16 @@
 #include "GravacaoAtomica.h"
 
-#include "ErroCartao.h"
-#include "MotivoSistema.h"
+#include "EscritaDescritor.h"
+#include "GravacaoNoLugar.h"
 
 #include <cerrno>
 #include <climits>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
 namespace {
-
-[[noreturn]] void Falhar(const std::string& caminho, int erro)
-{
-    throw ErroCartao("Não foi possível gravar \"" + caminho + "\": " + MotivoSistema(erro));
-}
-
-std::string Pasta(const std::string& caminho)
-{
-    const auto barra = caminho.find_last_of('/');
-    if (barra == std::string::npos)
-        return ".";
-    return barra == 0 ? "/" : caminho.substr(0, barra);
-}
 
 // Follows symbolic links, even dangling ones, so the save replaces the file they lead to.
 std::string Destino(const std::string& caminho)
@@ -37,11 +23,11 @@ std::string Destino(const std::string& caminho)
         std::vector<char> alvo(PATH_MAX + 1);
         const ssize_t n = ::readlink(atual.c_str(), alvo.data(), PATH_MAX);
         if (n < 0)
-            Falhar(caminho, errno);
+            FalharGravacao(caminho, errno);
         std::string proximo(alvo.data(), static_cast<std::size_t>(n));
         atual = proximo.starts_with('/') ? proximo : Pasta(atual) + "/" + proximo;
     }
-    Falhar(caminho, ELOOP);
+    FalharGravacao(caminho, ELOOP);
 }
 
 mode_t ModoDeArquivoNovo()
@@ -51,20 +37,25 @@ mode_t ModoDeArquivoNovo()
     return 0666 & ~mascara;
 }
 
-// Removes the temporary file unless the save got to the end.
-struct ArquivoTemporario {
-    std::string caminho;
-    int descritor = -1;
-    bool concluido = false;
+// Gives the new file the old one's owner and group, changing only what differs: root may give
+// any owner, anyone a group they belong to. False when the system does not allow it.
+bool ManterDonoEGrupo(int descritor, const struct stat& antigo)
+{
+    struct stat novo {};
+    if (::fstat(descritor, &novo) != 0)
+        return false;
+    const uid_t dono = antigo.st_uid == novo.st_uid ? static_cast<uid_t>(-1) : antigo.st_uid;
+    const gid_t grupo = antigo.st_gid == novo.st_gid ? static_cast<gid_t>(-1) : antigo.st_gid;
+    return (dono == static_cast<uid_t>(-1) && grupo == static_cast<gid_t>(-1)) || ::fchown(descritor, dono, grupo) == 0;
+}
 
-    ~ArquivoTemporario()
-    {
-        if (descritor >= 0)
-            ::close(descritor);
-        if (!concluido)
-            ::unlink(caminho.c_str());
-    }
-};
+void EscreverTemporario(const std::string& caminho, ArquivoAoLado& temporario, const std::string& conteudo, mode_t modo)
+{
+    // The mode comes after the owner, since a change of owner clears the set-id bits.
+    if (!EscreverEm(temporario.Descritor(), conteudo, 0) || ::fchmod(temporario.Descritor(), modo) != 0 ||
+        ::fsync(temporario.Descritor()) != 0 || !temporario.Fechar())
+        FalharGravacao(caminho, errno);
+}
 
 }  // namespace
 
@@ -72,44 +63,28 @@ void GravarArquivoAtomico(const std::string& caminho, const std::string& conteud
 {
     const std::string destino = Destino(caminho);
 
-    mode_t modo = ModoDeArquivoNovo();
     struct stat estado {};
-    if (::stat(destino.c_str(), &estado) == 0) {
+    const bool existe = ::stat(destino.c_str(), &estado) == 0;
+    if (existe) {
         if (S_ISDIR(estado.st_mode))
-            Falhar(caminho, EISDIR);
+            FalharGravacao(caminho, EISDIR);
+        if (!S_ISREG(estado.st_mode))
+            RecusarDestinoIncomum(caminho);
         // A file nobody may write is the operator's protection; replacing it would defeat it.
         if ((estado.st_mode & 0222) == 0 || ::access(destino.c_str(), W_OK) != 0)
-            Falhar(caminho, EACCES);
-        modo = estado.st_mode & 07777;
+            FalharGravacao(caminho, EACCES);
+        // A new file would leave the other names with the old content.
+        if (estado.st_nlink > 1)
+            return GravarNoLugar(caminho, destino, conteudo);
     }
 
-    const auto barra = destino.find_last_of('/');
-    const std::string nome = barra == std::string::npos ? destino : destino.substr(barra + 1);
-    ArquivoTemporario temporario;
-    std::string modelo = Pasta(destino) + "/." + nome + ".XXXXXX";
-    temporario.descritor = ::mkostemp(modelo.data(), O_CLOEXEC);
-    if (temporario.descritor < 0)
-        Falhar(caminho, errno);
-    temporario.caminho = modelo;
-
-    std::size_t escritos = 0;
-    while (escritos < conteudo.size()) {
-        const ssize_t n = ::write(temporario.descritor, conteudo.data() + escritos, conteudo.size() - escritos);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            Falhar(caminho, n < 0 ? errno : EIO);
-        escritos += static_cast<std::size_t>(n);
-    }
-    if (::fchmod(temporario.descritor, modo) != 0 || ::fsync(temporario.descritor) != 0)
-        Falhar(caminho, errno);
-    const int descritor = temporario.descritor;
-    temporario.descritor = -1;
-    if (::close(descritor) != 0)
-        Falhar(caminho, errno);
-    if (::rename(temporario.caminho.c_str(), destino.c_str()) != 0)
-        Falhar(caminho, errno);
-    temporario.concluido = true;
+    ArquivoAoLado temporario(destino, caminho);
+    if (existe && !ManterDonoEGrupo(temporario.Descritor(), estado))
+        return GravarNoLugar(caminho, destino, conteudo);
+    EscreverTemporario(caminho, temporario, conteudo, existe ? estado.st_mode & 07777 : ModoDeArquivoNovo());
+    if (::rename(temporario.Caminho().c_str(), destino.c_str()) != 0)
+        FalharGravacao(caminho, errno);
+    temporario.Manter();
 
     // Make the rename itself durable; the file is already in place, so a failure here changes nothing.
     const int pasta = ::open(Pasta(destino).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
