@@ -74,13 +74,17 @@ void GravarArquivoAtomico(const std::string& caminho, const std::string& conteud
         if ((estado.st_mode & 0222) == 0 || ::access(destino.c_str(), W_OK) != 0)
             FalharGravacao(caminho, EACCES);
         // A new file would leave the other names with the old content.
-        if (estado.st_nlink > 1)
-            return GravarNoLugar(caminho, destino, conteudo);
+        if (estado.st_nlink > 1) {
+            GravarNoLugar(caminho, destino, conteudo);
+            return;
+        }
     }
 
     ArquivoAoLado temporario(destino, caminho);
-    if (existe && !ManterDonoEGrupo(temporario.Descritor(), estado))
-        return GravarNoLugar(caminho, destino, conteudo);
+    if (existe && !ManterDonoEGrupo(temporario.Descritor(), estado)) {
+        GravarNoLugar(caminho, destino, conteudo);
+        return;
+    }
     EscreverTemporario(caminho, temporario, conteudo, existe ? estado.st_mode & 07777 : ModoDeArquivoNovo());
     if (::rename(temporario.Caminho().c_str(), destino.c_str()) != 0)
         FalharGravacao(caminho, errno);
