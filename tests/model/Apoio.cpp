@@ -1,5 +1,7 @@
 #include "Apoio.h"
 
+#include "ErroCartao.h"
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -25,6 +27,21 @@ std::string LerBytes(const std::string& caminho)
 {
     std::ifstream entrada(caminho, std::ios::binary);
     return {std::istreambuf_iterator<char>(entrada), std::istreambuf_iterator<char>()};
+}
+
+std::size_t ArquivosNaPasta(const std::string& pasta)
+{
+    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(pasta), {}));
+}
+
+std::string MensagemDe(const std::function<void()>& acao)
+{
+    try {
+        acao();
+    } catch (const ErroCartao& erro) {
+        return erro.what();
+    }
+    return {};
 }
 
 void EscreverBytes(const std::string& caminho, const std::string& bytes)

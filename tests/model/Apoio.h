@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 // A fresh folder under /tmp for one test, removed with everything in it afterwards.
@@ -17,6 +18,10 @@ private:
 };
 
 std::string LerBytes(const std::string& caminho);
+// How many entries a folder holds.
+std::size_t ArquivosNaPasta(const std::string& pasta);
+// The message of the ErroCartao that `acao` throws, or "" when it throws none.
+std::string MensagemDe(const std::function<void()>& acao);
 void EscreverBytes(const std::string& caminho, const std::string& bytes);
 
 #include "Cartao.h"

@@ -24,21 +24,6 @@ mode_t Permissoes(const std::string& caminho)
     return estado.st_mode & 07777;
 }
 
-std::size_t ArquivosNaPasta(const std::string& pasta)
-{
-    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(pasta), {}));
-}
-
-std::string MensagemDe(const std::function<void()>& gravar)
-{
-    try {
-        gravar();
-    } catch (const ErroCartao& erro) {
-        return erro.what();
-    }
-    return {};
-}
-
 TEST(GravacaoAtomica, NewFilesFollowTheUmaskAndReplacedFilesKeepTheirPermissions)
 {
     PastaTemporaria pasta;

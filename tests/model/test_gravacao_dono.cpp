@@ -29,16 +29,6 @@ struct stat Estado(const std::string& caminho)
     return estado;
 }
 
-std::string MensagemDe(const std::function<void()>& gravar)
-{
-    try {
-        gravar();
-    } catch (const ErroCartao& erro) {
-        return erro.what();
-    }
-    return {};
-}
-
 // Saves in a child process, as root or as `nobody` with the extra group `users`; returns the
 // error message, "" on success, or a note when the child could not run.
 std::string GravarEmOutroProcesso(bool comoUsuario, const std::string& caminho, const std::string& conteudo)
@@ -104,7 +94,7 @@ TEST(GravacaoDono, OwnerGroupAndModeAreKeptByReplacingOrElseInPlace)
         EXPECT_EQ(depois.st_gid, caso.grupo);
         EXPECT_EQ(depois.st_mode & 07777, caso.modo);
         EXPECT_EQ(depois.st_ino == inode, caso.noLugar);
-        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(pasta.Caminho("")), {}), caso.porAtalho ? 2 : 1);
+        EXPECT_EQ(ArquivosNaPasta(pasta.Caminho("")), caso.porAtalho ? 2u : 1u);
     }
 }
 
@@ -133,7 +123,7 @@ TEST(GravacaoDono, AHardLinkedFileIsWrittenInPlaceAndGetsItsOldContentBackOnFail
     EXPECT_EQ(mensagem, "Não foi possível gravar \"" + alvo + "\": o arquivo é grande demais");
     EXPECT_EQ(LerBytes(alvo), "novo");
     EXPECT_EQ(LerBytes(pasta.Caminho("outro.cfg")), "novo");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(pasta.Caminho("")), {}), 2) << "the copy aside is removed";
+    EXPECT_EQ(ArquivosNaPasta(pasta.Caminho("")), 2u) << "the copy aside is removed";
 }
 
 TEST(GravacaoDono, FifosAndSocketsAreNeverReplaced)
@@ -154,7 +144,7 @@ TEST(GravacaoDono, FifosAndSocketsAreNeverReplaced)
     ::close(soquete);
     EXPECT_TRUE(S_ISFIFO(Estado(pasta.Caminho("fila.cfg")).st_mode));
     EXPECT_TRUE(S_ISSOCK(Estado(pasta.Caminho("soquete.cfg")).st_mode));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(pasta.Caminho("")), {}), 3) << "nothing may be created";
+    EXPECT_EQ(ArquivosNaPasta(pasta.Caminho("")), 3u) << "nothing may be created";
 }
 
 }  // namespace
