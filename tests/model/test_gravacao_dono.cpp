@@ -1,8 +1,6 @@
 #include "Apoio.h"
-#include "ErroCartao.h"
 #include "GravacaoAtomica.h"
 
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -16,8 +14,6 @@
 #include <unistd.h>
 
 namespace {
-
-using ::testing::HasSubstr;
 
 constexpr uid_t Ninguem = 65534;   // nobody / nogroup
 constexpr gid_t Usuarios = 100;    // users
