@@ -15,6 +15,9 @@ enum class TipoColuna : std::uint8_t {
     EmBranco,       // never drawn; its mask cell becomes "1"
 };
 
+// Item numbers and blanks are a group's label positions: the layout itself marks their cells "1".
+constexpr bool EhRotulo(TipoColuna tipo) { return tipo == TipoColuna::NumeroItem || tipo == TipoColuna::EmBranco; }
+
 struct Coluna {
     TipoColuna Tipo = TipoColuna::MarcaSimples;
     char Rotulo = 0;             // the letter or digit of a lettered mark position
