@@ -51,13 +51,13 @@ std::string TextoDaLeitura(char formaLeitura)
         return "Unidirecional";
     if (formaLeitura == 'B')
         return "Bidirecional";
-    return "\"" + CaractereLegivel(formaLeitura) + "\", forma desconhecida";
+    return "\"" + CaractereLegivel(formaLeitura) + "\" (forma desconhecida)";
 }
 
 std::string TextoDaPorta(std::int32_t porta)
 {
     const std::string numero = std::to_string(porta);
-    return porta >= 1 && porta <= 9 ? "COM " + numero : numero + ", porta desconhecida";
+    return porta >= 1 && porta <= 9 ? "COM " + numero : numero + " (porta desconhecida)";
 }
 
 std::string TextoDoHabilitado(std::uint8_t habilitado)

@@ -1,0 +1,184 @@
+// The commands as a user runs them: bad inputs, usage errors, the JSON report and the pictures.
+
+#include "CartoesDeTeste.h"
+#include "Figura.h"
+#include "Programa.h"
+
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+using ::testing::AllOf;
+using ::testing::HasSubstr;
+
+struct Execucao {
+    int Codigo;
+    std::string Saida, Erros;
+};
+
+Execucao Executar(const std::vector<std::string>& argumentos)
+{
+    std::ostringstream saida, erros;
+    const int codigo = ExecutarCartao(argumentos, saida, erros);
+    return {codigo, saida.str(), erros.str()};
+}
+
+// The report line of one file: its name, then ":" and either the file line or a blank.
+std::string LinhaDe(const std::string& saida, const std::string& caminho)
+{
+    std::istringstream linhas(saida);
+    for (std::string linha; std::getline(linhas, linha);)
+        if (linha.rfind(caminho + ":", 0) == 0 && linha.size() > caminho.size() + 1 &&
+            (linha[caminho.size() + 1] == ' ' || std::isdigit(static_cast<unsigned char>(linha[caminho.size() + 1]))))
+            return linha;
+    return {};
+}
+
+class Programa : public ::testing::Test {
+protected:
+    PastaDeTeste pasta;
+    const std::string bom = pasta.Gravar("bom.cfg", CartaoDoEditor());
+};
+
+TEST_F(Programa, EveryBadFileIsReportedOnItsOwnAndTheOthersAreStillChecked)
+{
+    TCartao comAviso = CartaoDoEditor();
+    comAviso.PortaSerial = 0;
+    const std::string avisado = pasta.Gravar("aviso.cfg", comAviso);
+
+    std::string binario;
+    for (int i = 0; i < 4096; ++i)
+        binario.push_back(static_cast<char>(i * 7 % 256));
+    const std::string fifo = pasta.Caminho("fila.cfg");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string enorme = pasta.Gravar("enorme.cfg", "");
+    ASSERT_EQ(::truncate(enorme.c_str(), 20 << 20), 0);  // sparse: 20 MiB without a line end
+
+    const struct {
+        std::string Caminho, Trecho;
+    } ruins[] = {
+        {pasta.Caminho("falta.cfg"), "Não foi possível abrir"},
+        {pasta.Caminho(""), "não é um arquivo comum"},
+        {fifo, "não é um arquivo comum"},
+        {pasta.Gravar("binario.cfg", binario), "não é um número inteiro"},
+        {pasta.Gravar("vazio.cfg", ""), "termina na linha 0"},
+        {pasta.Gravar("curto.cfg", ConteudoArquivoCfg(CartaoDoEditor()).substr(0, 3000)), "termina na linha"},
+        {enorme, ""},
+    };
+    std::vector<std::string> argumentos{"verificar"};
+    for (const auto& ruim : ruins)
+        argumentos.push_back(ruim.Caminho);
+    argumentos.push_back(bom);
+    argumentos.push_back(avisado);
+
+    const Execucao r = Executar(argumentos);
+    EXPECT_EQ(r.Codigo, SaidaErro);
+    for (const auto& ruim : ruins)
+        EXPECT_THAT(LinhaDe(r.Saida, ruim.Caminho), AllOf(HasSubstr(" erro: "), HasSubstr(ruim.Trecho))) << ruim.Caminho;
+    EXPECT_THAT(r.Saida, HasSubstr(pasta.Caminho("binario.cfg") + ":1: erro:"));
+    EXPECT_THAT(r.Saida, HasSubstr(bom + ": sem avisos\n"));
+    EXPECT_THAT(r.Saida, HasSubstr(avisado + ":1: porta serial 0 fora do intervalo de 1 a 9\n"));
+    EXPECT_THAT(r.Saida, HasSubstr("9 arquivos: 1 sem avisos, 1 com avisos (1 aviso), 7 não puderam ser lidos\n"));
+}
+
+TEST_F(Programa, UsageErrorsExplainThemselves)
+{
+    const struct {
+        std::vector<std::string> Argumentos;
+        std::string Trecho;
+    } casos[] = {
+        {{}, "falta o comando"},
+        {{"ver"}, "comando desconhecido: \"ver\""},
+        {{"verificar"}, "ao menos um arquivo"},
+        {{"verificar", "--xml", "a.cfg"}, "opção desconhecida: \"--xml\""},
+        {{"mostrar", "a.cfg", "b.cfg"}, "exatamente um arquivo"},
+        {{"comparar", "a.cfg"}, "exatamente dois arquivos"},
+        {{"desenhar", "a.cfg"}, "falta a saída"},
+        {{"desenhar", "a.cfg", "-o"}, "falta o valor da opção -o"},
+        {{"desenhar", "a.cfg", "-o", "a.gif"}, "terminar em .png ou .svg"},
+        {{"desenhar", "a.cfg", "-o", "a.png", "--escala", "9"}, "de 1 a 8: \"9\""},
+        {{"desenhar", "a.cfg", "-o", "a.png", "--escala", "2x"}, "de 1 a 8: \"2x\""},
+    };
+    for (const auto& caso : casos) {
+        const Execucao r = Executar(caso.Argumentos);
+        EXPECT_EQ(r.Codigo, SaidaErro) << caso.Trecho;
+        EXPECT_THAT(r.Erros, HasSubstr(caso.Trecho));
+        EXPECT_THAT(r.Erros, HasSubstr("ortelo-cartao --help"));
+        EXPECT_EQ(r.Saida, "");
+    }
+}
+
+TEST_F(Programa, HelpIsPortugueseAndAfterDoubleDashANameIsAFile)
+{
+    EXPECT_THAT(Executar({"mostrar", "--help"}).Saida, HasSubstr("Códigos de saída"));
+    const Execucao r = Executar({"verificar", "--", "--help"});
+    EXPECT_EQ(r.Codigo, SaidaErro);
+    EXPECT_THAT(r.Saida, HasSubstr("--help: erro: Não foi possível abrir"));
+}
+
+TEST_F(Programa, JsonCarriesTheSameResults)
+{
+    TCartao comAviso = CartaoDoEditor();
+    Celula(comAviso, 2, 2) = Lido;
+    const std::string avisado = pasta.Gravar("aviso.cfg", comAviso);
+    const std::string vazio = pasta.Gravar("vazio.cfg", "");
+
+    const Execucao r = Executar({"verificar", "--json", bom, avisado, vazio});
+    EXPECT_EQ(r.Codigo, SaidaErro);
+    const QJsonObject raiz = QJsonDocument::fromJson(QByteArray::fromStdString(r.Saida)).object();
+    EXPECT_EQ(raiz["codigoDeSaida"].toInt(), SaidaErro);
+    const QJsonArray arquivos = raiz["arquivos"].toArray();
+    ASSERT_EQ(arquivos.size(), 3);
+
+    EXPECT_EQ(arquivos[0]["arquivo"].toString().toStdString(), bom);
+    EXPECT_TRUE(arquivos[0]["lido"].toBool());
+    EXPECT_TRUE(arquivos[0]["avisos"].toArray().isEmpty());
+
+    const QJsonObject aviso = arquivos[1]["avisos"].toArray()[0].toObject();
+    EXPECT_EQ(aviso, (QJsonObject{{"codigo", "rotulo-nao-mascarado"},
+                                  {"mensagem", "posição do número do item não mascarada"},
+                                  {"linhaDoArquivo", 15 + IndiceCelula(2, 2)},
+                                  {"grupo", 1},
+                                  {"linha", 2},
+                                  {"coluna", 2}}));
+
+    EXPECT_FALSE(arquivos[2]["lido"].toBool());
+    EXPECT_EQ(arquivos[2]["erro"]["linhaDoArquivo"].toInt(), 1);
+    EXPECT_THAT(arquivos[2]["erro"]["mensagem"].toString().toStdString(), HasSubstr("termina na linha 0"));
+}
+
+TEST_F(Programa, ScaledPicturesAreTheWindowPixelsInBlocks)
+{
+    const QImage original = ImagemDoCartao(CartaoDoEditor(), 1);
+    for (const int escala : {1, 2, 8}) {
+        const std::string png = pasta.Caminho("c" + std::to_string(escala) + ".png");
+        ASSERT_EQ(Executar({"desenhar", bom, "-o", png, "--escala", std::to_string(escala)}).Codigo, SaidaOk);
+        const QImage imagem = QImage(QString::fromStdString(png)).convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(imagem.size(), original.size() * escala);
+        int diferentes = 0;
+        for (int y = 0; y < imagem.height(); ++y)
+            for (int x = 0; x < imagem.width(); ++x)
+                diferentes += imagem.pixel(x, y) != original.pixel(x / escala, y / escala);
+        EXPECT_EQ(diferentes, 0) << escala;
+    }
+}
+
+TEST_F(Programa, AnUnwritableOutputIsAnErrorNamingIt)
+{
+    const std::string destino = pasta.Caminho("falta/c.svg");
+    const Execucao r = Executar({"desenhar", bom, "-o", destino});
+    EXPECT_EQ(r.Codigo, SaidaErro);
+    EXPECT_THAT(r.Erros, HasSubstr(destino + ": erro:"));
+}
+
+}  // namespace
