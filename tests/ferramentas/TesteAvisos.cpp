@@ -94,17 +94,4 @@ TEST_P(Avisos, OneHandEditGivesItsWarningAtItsPlace)
 INSTANTIATE_TEST_SUITE_P(CadaAviso, Avisos, ::testing::ValuesIn(Casos),
                          [](const auto& info) { return std::string(info.param.Nome); });
 
-TEST(AvisosDoCartao, ComeInFileLineOrder)
-{
-    TCartao cartao = CartaoDoEditor();
-    cartao.Mascara[TamanhoMascara] = Mascarado;
-    Celula(cartao, 2, 2) = Lido;
-    cartao.Grupos[2].Tipo = 11;
-    cartao.PortaSerial = 0;
-    const auto avisos = VerificarCartao(cartao);
-    ASSERT_EQ(avisos.size(), 4u);
-    EXPECT_TRUE(std::is_sorted(avisos.begin(), avisos.end(),
-                               [](const Aviso& a, const Aviso& b) { return a.LinhaDoArquivo < b.LinhaDoArquivo; }));
-}
-
 }  // namespace

@@ -24,26 +24,14 @@ const Caso Casos[] = {
          c.NumLinhas = 12;
      }},
     {"doisGruposComOutroNumeroDeLinhas", [](TCartao& c) { c.NumLinhas = 40; }},
-    {"mascaraAbaixoERotulosLidos",
-     [](TCartao& c) {
-         DefinirMascaraDasLinhas(c, 7, 90, Mascarado);
-         Celula(c, 2, 2) = Lido;
-         Celula(c, 5, 6) = Mascarado;
-     }},
-    {"sobrepostosTipoInvalidoECaracteres",
+    {"editadoAMao",
      [](TCartao& c) {
          c.NumGrupos = 3;
          c.Grupos[2] = TGrupo{"", 2, 50, 6, 0};
          c.Grupos[3] = TGrupo{"", 40, 45, 15, 1};
          Celula(c, 3, 4) = 'x';
-         c.Mascara[TamanhoMascara] = Mascarado;
-     }},
-    {"dezGruposAte90",
-     [](TCartao& c) {
-         c.NumGrupos = 10;
-         for (int g = 1; g <= 10; ++g)
-             c.Grupos[g] = TGrupo{"", 9 * g - 8, 9 * g, (g * 3) % 11, 1};
-         c.NumLinhas = 90;
+         Celula(c, 2, 2) = Lido;
+         DefinirMascaraDasLinhas(c, 51, 90, Mascarado);
      }},
 };
 

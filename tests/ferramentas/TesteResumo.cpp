@@ -52,19 +52,6 @@ TEST(Resumo, ShowsSettingsGroupsItemsAndTheMaskGrid)
               "    8     -  ?...........\n");
 }
 
-TEST(Resumo, GroupsWithoutNumberingSayWhy)
-{
-    TCartao cartao = CartaoDoEditor();
-    cartao.Grupos[1].Tipo = 0;
-    cartao.Grupos[2].Tipo = 12;
-    const std::string resumo = ResumoDoCartao(cartao);
-    EXPECT_NE(resumo.find("  Itens:              sem numeração; quadrículas nas colunas 1 a 12\n"), std::string::npos);
-    EXPECT_NE(resumo.find("  Tipo:               12 (tipo desconhecido, o grupo não é desenhado)\n"
-                          "  Habilitado:         sim\n"
-                          "  Itens:              nenhum, o tipo não tem desenho\n"),
-              std::string::npos);
-}
-
 TEST(Resumo, CellSymbols)
 {
     const Coluna numero{TipoColuna::NumeroItem, 0, 1}, branco{TipoColuna::EmBranco, 0, 0},

@@ -36,12 +36,6 @@ const Caso Casos[] = {
      "<rect x=\"40\" y=\"11\" width=\"12\" height=\"8\" fill=\"#ffffff\"/>\n"
      "<clipPath id=\"r1\"><rect x=\"40\" y=\"11\" width=\"12\" height=\"8\"/></clipPath>"
      "<text x=\"44\" y=\"17\" fill=\"#ff0000\" clip-path=\"url(#r1)\">A&amp;&lt;</text>\n"},
-    {"numeroDeLinha",
-     [](Superficie& s) {
-         s.DefinirFonte("Small Fonts", 6, 0x0000FF);
-         s.EscreverTexto({10, 11, 22, 19}, 10, 11, "90");
-     },
-     "<text x=\"10\" y=\"18\" fill=\"#ff0000\" clip-path=\"url(#r1)\">90</text>\n"},
 };
 
 class Svg : public ::testing::TestWithParam<Caso> {};
