@@ -19,9 +19,10 @@ int ComandoComparar(const Argumentos& argumentos, std::ostream& saida, std::ostr
     // Both files are read first, so each one's error is reported.
     const CartaoLido a = LerCartao(opcoes.Arquivos[0]);
     const CartaoLido b = LerCartao(opcoes.Arquivos[1]);
-    for (const auto* lido : {&a, &b})
-        if (!lido->Cartao)
-            erros << opcoes.Arquivos[lido == &a ? 0 : 1] << ": erro: " << lido->Erro << "\n";
+    if (!a.Cartao)
+        erros << RelatoDoErro(opcoes.Arquivos[0], a);
+    if (!b.Cartao)
+        erros << RelatoDoErro(opcoes.Arquivos[1], b);
     if (!a.Cartao || !b.Cartao)
         return SaidaErro;
 

@@ -58,7 +58,7 @@ int ComandoDesenhar(const Argumentos& argumentos, std::ostream& /*saida: quiet o
     const std::string& caminho = opcoes.Arquivos.front();
     const CartaoLido lido = LerCartao(caminho);
     if (!lido.Cartao) {
-        erros << caminho << ": erro: " << lido.Erro << "\n";
+        erros << RelatoDoErro(caminho, lido);
         return SaidaErro;
     }
     const std::string conteudo = svg ? SvgDoCartao(*lido.Cartao, escala) : BytesPng(ImagemDoCartao(*lido.Cartao, escala));

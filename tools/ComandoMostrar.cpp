@@ -19,7 +19,7 @@ int ComandoMostrar(const Argumentos& argumentos, std::ostream& saida, std::ostre
     const std::string& caminho = opcoes.Arquivos.front();
     const CartaoLido lido = LerCartao(caminho);
     if (!lido.Cartao) {
-        erros << caminho << ": erro: " << lido.Erro << "\n";
+        erros << RelatoDoErro(caminho, lido);
         return SaidaErro;
     }
     saida << "Arquivo:              " << caminho << "\n" << ResumoDoCartao(*lido.Cartao);

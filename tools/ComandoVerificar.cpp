@@ -29,12 +29,6 @@ Resultado Verificar(const std::string& caminho)
     return resultado;
 }
 
-// "arquivo:N: " with the file line, as compilers and editors expect it.
-std::string Prefixo(const std::string& caminho, int linhaDoArquivo)
-{
-    return linhaDoArquivo > 0 ? caminho + ":" + std::to_string(linhaDoArquivo) + ": " : caminho + ": ";
-}
-
 std::string Local(const Aviso& aviso)
 {
     std::string local;
@@ -49,13 +43,13 @@ std::string Local(const Aviso& aviso)
 void EscreverTexto(std::ostream& saida, const Resultado& r)
 {
     if (!r.Leitura.Cartao) {
-        saida << Prefixo(r.Caminho, r.Leitura.LinhaDoErro) << "erro: " << r.Leitura.Erro << "\n";
+        saida << RelatoDoErro(r.Caminho, r.Leitura);
         return;
     }
     if (r.Avisos.empty())
         saida << r.Caminho << ": sem avisos\n";
     for (const Aviso& aviso : r.Avisos)
-        saida << Prefixo(r.Caminho, aviso.LinhaDoArquivo) << Local(aviso) << aviso.Mensagem << "\n";
+        saida << PrefixoDoArquivo(r.Caminho, aviso.LinhaDoArquivo) << Local(aviso) << aviso.Mensagem << "\n";
 }
 
 QString Utf8(const std::string& texto)

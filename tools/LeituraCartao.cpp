@@ -25,3 +25,13 @@ CartaoLido LerCartao(const std::string& caminho)
     }
     return lido;
 }
+
+std::string PrefixoDoArquivo(const std::string& caminho, int linhaDoArquivo)
+{
+    return linhaDoArquivo > 0 ? caminho + ":" + std::to_string(linhaDoArquivo) + ": " : caminho + ": ";
+}
+
+std::string RelatoDoErro(const std::string& caminho, const CartaoLido& lido)
+{
+    return PrefixoDoArquivo(caminho, lido.LinhaDoErro) + "erro: " + lido.Erro + "\n";
+}

@@ -14,3 +14,9 @@ struct CartaoLido {
 
 // Never throws: every failure of one file is reported for that file alone.
 CartaoLido LerCartao(const std::string& caminho);
+
+// "arquivo:N: " with the file line where one applies, as compilers and editors write it.
+std::string PrefixoDoArquivo(const std::string& caminho, int linhaDoArquivo);
+
+// The line reporting why a file was refused, with its line end.
+std::string RelatoDoErro(const std::string& caminho, const CartaoLido& lido);
