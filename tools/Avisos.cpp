@@ -104,11 +104,11 @@ private:
             const std::int32_t inicio = G(g).LinhaInicial;
             const int linhaDoArquivo = LinhaDoArquivo(g, CampoDoGrupo::LinhaInicial);
             if (inicio > esperada) {
-                const std::string antes = g == 1 ? "antes do grupo 1" : "entre o grupo " + to_string(g - 1) + " e o " + to_string(g);
+                const std::string sobra = inicio - 1 == esperada
+                                              ? "a linha " + to_string(esperada)
+                                              : "as linhas " + to_string(esperada) + " a " + to_string(inicio - 1);
                 Avisar(TipoAviso::LacunaEntreGrupos,
-                       "lacuna " + antes + ": as linhas " + to_string(esperada) + " a " + to_string(inicio - 1) +
-                           " não pertencem a nenhum grupo",
-                       linhaDoArquivo, g);
+                       "começa na linha " + to_string(inicio) + ", deixando " + sobra + " sem grupo", linhaDoArquivo, g);
             } else if (inicio < esperada) {
                 Avisar(TipoAviso::GruposSobrepostos,
                        "começa na linha " + to_string(inicio) + ", sobreposto ao grupo " + to_string(g - 1) +
@@ -159,7 +159,8 @@ private:
                 }
             if (lidas > 0)
                 Avisar(TipoAviso::DesabilitadoComLeitura,
-                       "desabilitado, mas com " + to_string(lidas) + (lidas == 1 ? " posição lida" : " posições lidas"),
+                       lidas == 1 ? std::string("desabilitado, mas com esta posição lida")
+                                  : "desabilitado, mas com " + to_string(lidas) + " posições lidas (a primeira é esta)",
                        LinhaDaCelula(primeiraLinha, primeiraColuna), g, primeiraLinha, primeiraColuna);
         }
     }
