@@ -30,6 +30,8 @@ casa=$tmp/casa pasta=$tmp/casa/.local/share/ortelo
 mkdir -p "$pasta/Config"
 { printf '%s\r\n' 1 B 90 1 0 Noventa 1 90 0 1; for _ in $(seq 1081); do printf '0\r\n'; done; } > "$pasta/Config/noventa.cfg"
 printf '%s' "$pasta/Config/noventa.cfg" > "$pasta/Cfg.inf"
+verificar "the installed ortelo-cartao checks that card without a display" \
+    env -u DISPLAY "$prefixo/$2/ortelo-cartao" verificar "$pasta/Config/noventa.cfg"
 usuario=()
 [ "$(id -u)" -ne 0 ] || { chown -R 65534:65534 "$casa"; usuario=(setpriv --reuid=65534 --regid=65534 --clear-groups); }
 # Without a window manager the window sits at the top-left corner; screen point (559, 401) is on

@@ -12,7 +12,7 @@ falhas=0
 for d in libqt6widgets6 libstdc++6 qt6-qpa-plugins qt6-translations-l10n fonts-liberation2 fonts-dejavu-core; do
     grep -qx "$d" <<< "$dependencias" || { echo "FAILED: depends on $d"; falhas=$((falhas + 1)); }
 done
-for f in ./usr/bin/ortelo ./usr/libexec/ortelo/Ortelo ./usr/share/ortelo/Ortelo.hlp ./usr/share/doc/ortelo/copyright; do
+for f in ./usr/bin/ortelo ./usr/bin/ortelo-cartao ./usr/libexec/ortelo/Ortelo ./usr/share/ortelo/Ortelo.hlp ./usr/share/doc/ortelo/copyright; do
     grep -qx -- "$f" <<< "$conteudo" || { echo "FAILED: holds $f"; falhas=$((falhas + 1)); }
 done
 echo "$falhas failed"
