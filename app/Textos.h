@@ -2,10 +2,21 @@
 
 // The window's own texts, Brazilian Portuguese, exactly as the operator sees them.
 
+#include "ListasDoCartao.h"
+
 #include <QString>
 #include <QStringList>
 
 namespace Textos {
+
+template <std::size_t N>
+QStringList ListaDeTextos(const std::array<std::string_view, N>& textos)
+{
+    QStringList lista;
+    for (const std::string_view texto : textos)
+        lista.append(QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size())));
+    return lista;
+}
 
 inline const QString TituloJanela = QStringLiteral("Ortelo - Pelunca");
 inline const QString NomePrograma = QStringLiteral("Ortelo");
@@ -55,21 +66,8 @@ inline const QString DicaDivisao = QStringLiteral("Determina o tipo do grupo em 
 inline const QString DicaLinhaFinal = QStringLiteral("Determina a linha final do grupo em foco");
 inline const QString DicaLinhaInicial = QStringLiteral("Determina a linha inicial do grupo em foco");
 inline const QString DicaDigito = QStringLiteral("Define o tipo de verificação a ser feita no campo da inscrição");
-inline const QStringList TiposDeGrupo{
-    QStringLiteral("Sem divisão com 12 quadrículas (Binário com 12 dígitos)"),
-    QStringLiteral("Uma divisão de 10 quadrículas (Inscrição de 0 a 9)"),
-    QStringLiteral("Uma divisão de 10 quadrículas (Numérico de 0 a 9)"),
-    QStringLiteral("Duas divisões de 5 quadrículas (A B C D E)"),
-    QStringLiteral("Três divisões de 3 quadrículas (A B C)"),
-    QStringLiteral("Quatro divisões de 2 quadrículas (A B)"),
-    QStringLiteral("Seis divisões de 1 quadrícula (Binário com 1 dígito)"),
-    QStringLiteral("Uma divisão de 10 quadrículas (Inscrição de 0 a 9) Desl. 1"),
-    QStringLiteral("Uma divisão de 10 quadrículas (Inscrição de 0 a 9) Desl. 2"),
-    QStringLiteral("Uma divisão de 10 quadrículas (Numérico de 0 a 9) Desl. 1"),
-    QStringLiteral("Uma divisão de 10 quadrículas (Numérico de 0 a 9) Desl. 2")};
-inline const QStringList DigitosVerificadores{QStringLiteral("Não usar"), QStringLiteral("10 - simp"),
-                                              QStringLiteral("11 - A"), QStringLiteral("11 - B"),
-                                              QStringLiteral("11 - C")};
+inline const QStringList TiposDeGrupo = ListaDeTextos(NomesDosTipos);
+inline const QStringList DigitosVerificadores = ListaDeTextos(NomesDosDigitos);
 
 inline const QString CaixaMascara = QStringLiteral("Máscara do Cartão:");
 inline const QString MascaraDesligada = QStringLiteral("&Definir Manualmente os Campos Mascarados");

@@ -1,28 +1,12 @@
 #include "TextosDoCartao.h"
 
+#include "ListasDoCartao.h"
 #include "TextoLegivel.h"
 
 #include <array>
 #include <string_view>
 
 namespace {
-
-constexpr std::array<std::string_view, 11> TiposDeGrupo{
-    "Sem divisão com 12 quadrículas (Binário com 12 dígitos)",
-    "Uma divisão de 10 quadrículas (Inscrição de 0 a 9)",
-    "Uma divisão de 10 quadrículas (Numérico de 0 a 9)",
-    "Duas divisões de 5 quadrículas (A B C D E)",
-    "Três divisões de 3 quadrículas (A B C)",
-    "Quatro divisões de 2 quadrículas (A B)",
-    "Seis divisões de 1 quadrícula (Binário com 1 dígito)",
-    "Uma divisão de 10 quadrículas (Inscrição de 0 a 9) Desl. 1",
-    "Uma divisão de 10 quadrículas (Inscrição de 0 a 9) Desl. 2",
-    "Uma divisão de 10 quadrículas (Numérico de 0 a 9) Desl. 1",
-    "Uma divisão de 10 quadrículas (Numérico de 0 a 9) Desl. 2",
-};
-
-constexpr std::array<std::string_view, 5> DigitosVerificadores{"Não usar", "10 - simp", "11 - A", "11 - B",
-                                                               "11 - C"};
 
 template <std::size_t N>
 std::string_view DaLista(const std::array<std::string_view, N>& lista, std::int32_t indice)
@@ -35,13 +19,13 @@ std::string_view DaLista(const std::array<std::string_view, N>& lista, std::int3
 
 std::string TextoDoTipo(std::int32_t tipo)
 {
-    const std::string_view texto = DaLista(TiposDeGrupo, tipo);
+    const std::string_view texto = DaLista(NomesDosTipos, tipo);
     return texto.empty() ? "tipo desconhecido, o grupo não é desenhado" : std::string(texto);
 }
 
 std::string TextoDoDigito(std::int32_t digito)
 {
-    const std::string_view texto = DaLista(DigitosVerificadores, digito);
+    const std::string_view texto = DaLista(NomesDosDigitos, digito);
     return texto.empty() ? "valor desconhecido, a lista não o mostra" : std::string(texto);
 }
 
