@@ -6,7 +6,8 @@ PACKAGES=(
   g++ cmake ninja-build                      # compiler and build
   qt6-base-dev qt6-qpa-plugins               # Qt 6 Widgets and its platform plugins (xcb, offscreen)
   qt6-translations-l10n                      # Portuguese texts of Qt's own dialogs
-  libgtest-dev libgmock-dev libbenchmark-dev # tests and the drawing benchmark
+  libgtest-dev libgmock-dev libbenchmark-dev # tests and the benchmarks
+  libxcb1-dev                                # the start-up benchmark's stopwatch watches the display
   fonts-liberation2 fonts-dejavu-core        # the window's sans fonts
   xvfb xauth imagemagick                     # a virtual display, and screenshots for the end-to-end test
   desktop-file-utils appstream               # validating the installed menu entry and metainfo

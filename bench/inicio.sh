@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# Start-up benchmark: how long Ortelo takes until its window is mapped, and its peak memory,
+# against a bare Qt Widgets window, both started in turn on one virtual display.
+#
+#   bench/inicio.sh [-n RUNS] [-b BUILD_FOLDER] [OTHER_ORTELO...]
+#
+# Builds what it needs in BUILD_FOLDER (default build-bench, Release) and prints the medians of
+# RUNS interleaved runs (default 7) and their ratios to the bare window. Further Ortelo
+# executables given as arguments (say, an older build) join the same interleaved runs.
+set -euo pipefail
+raiz=$(cd "$(dirname "$0")/.." && pwd)
+
+rodadas=7
+build="$raiz/build-bench"
+while getopts "n:b:" opcao; do
+  case $opcao in
+    n) rodadas=$OPTARG ;;
+    b) build=$(realpath "$OPTARG") ;;
+    *) echo "usage: $0 [-n RUNS] [-b BUILD_FOLDER] [OTHER_ORTELO...]" >&2; exit 2 ;;
+  esac
+done
+shift $((OPTIND - 1))
+
+# Everything runs on one display of its own, so no desktop or window manager takes part.
+if [ -z "${ORTELO_INICIO_NO_XVFB:-}" ]; then
+  if [ ! -f "$build/CMakeCache.txt" ]; then
+    cmake -S "$raiz" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+  fi
+  cmake --build "$build" --target Ortelo ortelo_janela_nua ortelo_medir_inicio >/dev/null
+  outros=()
+  for programa in "$@"; do outros+=("$(realpath "$programa")"); done
+  exec env ORTELO_INICIO_NO_XVFB=1 xvfb-run -a -s "-screen 0 1280x1024x24" \
+    "$0" -n "$rodadas" -b "$build" "${outros[@]}"
+fi
+
+medir="$build/bench/ortelo_medir_inicio"
+programas=("$build/bench/ortelo_janela_nua" "$build/Ortelo" "$@")
+nomes=("bare Qt window" "Ortelo ($build)" "$@")
+
+# Each Ortelo starts in an empty program folder of its own, with no Cfg.inf: the first-time card.
+pastas=()
+trap 'rm -rf "${pastas[@]}"' EXIT
+for i in "${!programas[@]}"; do
+  pastas[i]=$(mktemp -d)
+  cp "${programas[i]}" "${pastas[i]}/Ortelo"
+done
+
+resultados=$(mktemp)
+pastas+=("$resultados")
+# One unmeasured run of each first, so every measured run finds the libraries in the page cache.
+for i in "${!programas[@]}"; do "$medir" "${pastas[i]}" ./Ortelo >/dev/null; done
+for rodada in $(seq "$rodadas"); do
+  for i in "${!programas[@]}"; do
+    echo "$i $("$medir" "${pastas[i]}" ./Ortelo)" >> "$resultados"
+  done
+  echo "run $rodada of $rodadas done" >&2
+done
+
+mediana() {  # column of the results file for one program
+  awk -v p="$1" -v c="$2" '$1 == p { print $c }' "$resultados" | sort -n |
+    awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+
+tempoNua=$(mediana 0 2)
+memoriaNua=$(mediana 0 3)
+printf '%-40s %10s %12s %10s %10s\n' "program" "map (ms)" "peak (MB)" "time ×" "memory ×"
+for i in "${!programas[@]}"; do
+  tempo=$(mediana "$i" 2)
+  memoria=$(mediana "$i" 3)
+  awk -v n="${nomes[i]}" -v t="$tempo" -v m="$memoria" -v t0="$tempoNua" -v m0="$memoriaNua" \
+    'BEGIN { printf "%-40s %10.1f %12.1f %10.2f %10.2f\n", n, t, m / 1024, t / t0, m / m0 }'
+done
+echo "medians of $rodadas interleaved runs; all runs: $(tr '\n' ';' < "$resultados")" >&2
