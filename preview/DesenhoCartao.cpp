@@ -91,12 +91,9 @@ void DesenharGrupo(Superficie& superficie, TCartao& cartao, const Disposicao& di
 
 void DesenharCartao(Superficie& superficie, TCartao& cartao, int numLinhas, Cor faceBotao)
 {
-    superficie.DefinirPincel(faceBotao);
-    superficie.Preencher(RetanguloSuperficie);
-
+    // The button-face background, then the white card on it.
     const Retangulo contorno = RetanguloContorno(numLinhas);
-    superficie.DefinirPincel(Branco);
-    superficie.Preencher(contorno);
+    superficie.PreencherDoisPlanos(faceBotao, RetanguloSuperficie, Branco, contorno);
     superficie.DefinirPincel(Preto);
     superficie.Moldurar(contorno);
 

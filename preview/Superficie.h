@@ -33,4 +33,14 @@ public:
     virtual void DefinirFonte(std::string_view nome, int tamanho, Cor cor) = 0;
     // Fills recorte with the brush, then writes the text with its top-left corner at (x, y), clipped to recorte.
     virtual void EscreverTexto(const Retangulo& recorte, int x, int y, std::string_view texto) = 0;
+
+    // The same as filling fundo in corFundo and then frente in corFrente, leaving the brush at
+    // corFrente. A surface that can write each pixel once instead of twice overrides it.
+    virtual void PreencherDoisPlanos(Cor corFundo, const Retangulo& fundo, Cor corFrente, const Retangulo& frente)
+    {
+        DefinirPincel(corFundo);
+        Preencher(fundo);
+        DefinirPincel(corFrente);
+        Preencher(frente);
+    }
 };

@@ -3,6 +3,7 @@
 // The card picture kept in a 240 x 850 image between redraws; the window shows it and the
 // mask editor paints single cells on it.
 
+#include "FonteMiuda.h"
 #include "Superficie.h"
 
 #include <QImage>
@@ -31,10 +32,14 @@ public:
     // Every name draws with the card's built-in pixel font, so the picture never depends on installed fonts.
     void DefinirFonte(std::string_view nome, int tamanho, Cor cor) override;
     void EscreverTexto(const Retangulo& recorte, int x, int y, std::string_view texto) override;
+    void PreencherDoisPlanos(Cor corFundo, const Retangulo& fundo, Cor corFrente, const Retangulo& frente) override;
 
 private:
     class Pixels;
     static void Pintar(const Pixels& pixels, const Retangulo& r, QRgb cor);
+    // Rows and columns primeira .. ultima - 1 of the glyph whose top-left pixel is (esquerda, topo).
+    void EscreverGlifo(const Pixels& pixels, const Glifo& glifo, int topo, int esquerda,
+                       int primeiraLinha, int ultimaLinha, int primeiraColuna, int ultimaColuna) const;
 
     QImage imagem_;
     QRgb pincel_ = ParaQRgb(0xFFFFFF);
