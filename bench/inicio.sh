@@ -45,13 +45,25 @@ for i in "${!programas[@]}"; do
   cp "${programas[i]}" "${pastas[i]}/Ortelo"
 done
 
+# A run whose connection to the display fails (another program starting a virtual display at the
+# same moment) is repeated.
+medirUma() {
+  local tentativa
+  for tentativa in 1 2 3; do
+    "$medir" "$1" ./Ortelo 2>/dev/null && return 0
+    sleep 0.2
+  done
+  echo "cannot measure $1" >&2
+  return 1
+}
+
 resultados=$(mktemp)
 pastas+=("$resultados")
 # One unmeasured run of each first, so every measured run finds the libraries in the page cache.
-for i in "${!programas[@]}"; do "$medir" "${pastas[i]}" ./Ortelo >/dev/null; done
+for i in "${!programas[@]}"; do medirUma "${pastas[i]}" >/dev/null; done
 for rodada in $(seq "$rodadas"); do
   for i in "${!programas[@]}"; do
-    echo "$i $("$medir" "${pastas[i]}" ./Ortelo)" >> "$resultados"
+    echo "$i $(medirUma "${pastas[i]}")" >> "$resultados"
   done
   echo "run $rodada of $rodadas done" >&2
 done
