@@ -1,5 +1,6 @@
 #include "Figuras.h"
 
+#include "LogoGravado.h"
 #include "ProcessamentoFiguras.h"
 
 #include <QImage>
@@ -19,6 +20,14 @@ namespace {
 QIcon IconeJanela()
 {
     return QIcon(QPixmap::fromImage(AplicarCorTransparente(QImage(janela_xpm))));
+}
+
+QPixmap LogoPelunca()
+{
+    // Pixels drawn at build time; fromImage copies them, so the constant data is never written.
+    const QImage logo(reinterpret_cast<const uchar*>(LogoGravado), LarguraLogo, AlturaLogo,
+                      QImage::Format_ARGB32_Premultiplied);
+    return QPixmap::fromImage(logo);
 }
 
 QIcon FiguraNovo() { return IconeDeBotao(QImage(novo_xpm)); }

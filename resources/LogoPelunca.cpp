@@ -1,4 +1,4 @@
-#include "Figuras.h"
+#include "DesenhoLogo.h"
 #include "LetrasLogo.h"
 
 #include <QFont>
@@ -13,9 +13,6 @@
 // whatever button face the style paints.
 
 namespace {
-
-constexpr int Largura = 380;
-constexpr int Altura = 60;
 
 const QColor AzulMarca(0x17, 0x2B, 0x63);
 const QColor AzulClaro(0x2F, 0x52, 0xA8);
@@ -102,17 +99,17 @@ void DesenharLinhaComercial(QPainter& p, qreal esquerda, qreal largura)
 
 }  // namespace
 
-QPixmap LogoPelunca()
+QImage DesenharLogoPelunca()
 {
-    QImage logo(Largura, Altura, QImage::Format_ARGB32_Premultiplied);
+    QImage logo(LarguraLogo, AlturaLogo, QImage::Format_ARGB32_Premultiplied);
     logo.fill(Qt::transparent);
     QPainter p(&logo);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     DesenharEmblema(p);
-    const qreal esquerda = 70, largura = Largura - esquerda - 6;
+    const qreal esquerda = 70, largura = LarguraLogo - esquerda - 6;
     DesenharNome(p, esquerda, largura);
     DesenharLinhaComercial(p, esquerda, largura);
     p.end();
-    return QPixmap::fromImage(logo);
+    return logo;
 }

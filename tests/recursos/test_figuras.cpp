@@ -1,5 +1,6 @@
 // The program's pictures: sizes, the transparent key colour, the greyed copies and the logo.
 
+#include "DesenhoLogo.h"
 #include "Figuras.h"
 #include "ProcessamentoFiguras.h"
 
@@ -150,6 +151,15 @@ TEST(LogoPelunca, TemTrezentosEOitentaPorSessentaComFundoTransparente)
     }
     EXPECT_GT(esquerda, 1000);
     EXPECT_GT(direita, 300);
+}
+
+TEST(LogoPelunca, GuardaExatamenteOsPixelsDoDesenho)
+{
+    // The program's logo is the one drawn at build time; drawn again now it must match pixel for pixel.
+    const QImage guardado = LogoPelunca().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage desenhado = DesenharLogoPelunca();
+    ASSERT_EQ(guardado.size(), desenhado.size());
+    EXPECT_TRUE(guardado == desenhado);
 }
 
 TEST(ProcessamentoFiguras, CorTransparenteEhADoPixelInferiorEsquerdo)
