@@ -8,6 +8,8 @@
 
 #include <QImage>
 
+#include <array>
+
 // 0x00BBGGRR words to and from the image's pixels.
 constexpr QRgb ParaQRgb(Cor cor)
 {
@@ -41,8 +43,16 @@ private:
     void EscreverGlifo(const Pixels& pixels, const Glifo& glifo, int topo, int esquerda,
                        int primeiraLinha, int ultimaLinha, int primeiraColuna, int ultimaColuna) const;
 
+    // The pixels of each possible glyph row and its blank column, for the font colour on the brush.
+    using FaixaGlifo = std::array<QRgb, AvancoGlifo>;
+    void PrepararFaixasGlifo();
+
     QImage imagem_;
     QRgb pincel_ = ParaQRgb(0xFFFFFF);
     QRgb corFonte_ = ParaQRgb(0x000000);
     int recuoFonte_ = 0;
+    std::array<FaixaGlifo, 1U << LarguraGlifo> faixasGlifo_{};
+    QRgb corFaixas_ = 0;
+    QRgb fundoFaixas_ = 0;
+    bool faixasProntas_ = false;
 };
