@@ -5,8 +5,9 @@
 #   bench/inicio.sh [-n RUNS] [-b BUILD_FOLDER] [OTHER_ORTELO...]
 #
 # Builds what it needs in BUILD_FOLDER (default build-bench, Release) and prints the medians of
-# RUNS interleaved runs (default 7) and their ratios to the bare window. Further Ortelo
-# executables given as arguments (say, an older build) join the same interleaved runs.
+# RUNS interleaved runs (default 7) and their ratios to the bare window. A second yardstick, the
+# bare window with one line of text, shows what starting the font system alone costs. Further
+# Ortelo executables given as arguments (say, an older build) join the same interleaved runs.
 set -euo pipefail
 raiz=$(cd "$(dirname "$0")/.." && pwd)
 
@@ -26,7 +27,7 @@ if [ -z "${ORTELO_INICIO_NO_XVFB:-}" ]; then
   if [ ! -f "$build/CMakeCache.txt" ]; then
     cmake -S "$raiz" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
   fi
-  cmake --build "$build" --target Ortelo ortelo_janela_nua ortelo_medir_inicio >/dev/null
+  cmake --build "$build" --target Ortelo ortelo_janela_nua ortelo_janela_com_texto ortelo_medir_inicio >/dev/null
   outros=()
   for programa in "$@"; do outros+=("$(realpath "$programa")"); done
   exec env ORTELO_INICIO_NO_XVFB=1 xvfb-run -a -s "-screen 0 1280x1024x24" \
@@ -34,8 +35,8 @@ if [ -z "${ORTELO_INICIO_NO_XVFB:-}" ]; then
 fi
 
 medir="$build/bench/ortelo_medir_inicio"
-programas=("$build/bench/ortelo_janela_nua" "$build/Ortelo" "$@")
-nomes=("bare Qt window" "Ortelo ($build)" "$@")
+programas=("$build/bench/ortelo_janela_nua" "$build/bench/ortelo_janela_com_texto" "$build/Ortelo" "$@")
+nomes=("bare Qt window" "bare Qt window, one line of text" "Ortelo ($build)" "$@")
 
 # Each Ortelo starts in an empty program folder of its own, with no Cfg.inf: the first-time card.
 pastas=()
