@@ -6,6 +6,7 @@
 #include "Figuras.h"
 #include "TBitBtn.h"
 #include "TComboBox.h"
+#include "TEditMoldurado.h"
 #include "TEdit.h"
 #include "TImagemCartao.h"
 #include "TRadioGroup.h"
@@ -115,7 +116,9 @@ void TFrmConfig::CriarControles()
     StxConfig = new QLabel(Textos::NomePrograma, this);
     StxConfig->setGeometry(8, 24, 129, 36);
     StxConfig->setFont(Fonte(27, true, QStringLiteral("Liberation Sans")));
-    StxConfig->setStyleSheet(QStringLiteral("color: red;"));
+    QPalette vermelho = StxConfig->palette();
+    vermelho.setColor(QPalette::WindowText, Qt::red);
+    StxConfig->setPalette(vermelho);
 
     StxPelunca = new QLabel(Textos::FaixaPelunca, this);
     StxPelunca->setFont(Negrito13);
@@ -166,12 +169,11 @@ void TFrmConfig::CriarCaixaArquivo()
 {
     LblArquivo = Rotulo(GrbArquivo, Textos::ArquivoAtual, 6, 25);
 
-    EdtArquivo = Colocar(new QLineEdit(GrbArquivo), 88, 24, 129, 22, Regular13);
+    EdtArquivo = Colocar(new TEditMoldurado(GrbArquivo->palette().color(QPalette::ToolTipBase), GrbArquivo), 88, 24,
+                         129, 22, Regular13);
     EdtArquivo->setReadOnly(true);
     EdtArquivo->setFocusPolicy(Qt::ClickFocus);
     EdtArquivo->setToolTip(Textos::ArquivoAtual);
-    const QColor fundo = EdtArquivo->palette().color(QPalette::ToolTipBase);
-    EdtArquivo->setStyleSheet(QStringLiteral("QLineEdit { background: %1; border: 1px solid black; }").arg(fundo.name()));
 
     BitNovo = Colocar(new TBitBtn(Textos::BotaoNovo, FiguraNovo(), GrbArquivo), 227, 16, 86, 33, Negrito13);
     BitNovo->setToolTip(Textos::DicaNovo);
