@@ -1,18 +1,11 @@
 #include "TextoLegivel.h"
 
+#include "TabelaWindows1252.h"
+
 #include <array>
 #include <cstdio>
 
 namespace {
-
-// 0x80..0x9F is the only range where Windows-1252 differs from Latin-1; 0 marks the five
-// bytes that have no character.
-constexpr std::array<char16_t, 32> Bloco80a9F = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  // 0x80
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,       // 0x88
-    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 0x90
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,  // 0x98
-};
 
 void AcrescentarUtf8(std::string& saida, char16_t c)
 {
@@ -43,10 +36,11 @@ std::string TextoLegivel(const std::string& bytes)
     saida.reserve(bytes.size());
     for (const char c : bytes) {
         const auto byte = static_cast<unsigned char>(c);
-        const char16_t caractere = byte >= 0x80 && byte < 0xA0 ? Bloco80a9F[byte - 0x80] : byte;
+        const char16_t caractere = CaractereWindows1252(byte);
         if (byte == '\\')
             saida += "\\\\";  // so a name holding "\x41" cannot pass for an escape
-        else if (byte < 0x20 || byte == 0x7F || caractere == 0)
+        // Controls, and the five bytes without a character (C1 controls in the table), are escaped.
+        else if (byte < 0x20 || byte == 0x7F || (caractere >= 0x80 && caractere < 0xA0))
             AcrescentarEscape(saida, byte);
         else
             AcrescentarUtf8(saida, caractere);

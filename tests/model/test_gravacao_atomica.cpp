@@ -5,10 +5,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <filesystem>
 #include <sys/mount.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -59,15 +57,8 @@ TEST(GravacaoAtomica, AFailedWriteKeepsTheOldFileAndNamesPathAndReason)
     EscreverBytes(alvo, "velho");
 
     // A file size limit makes write() fail part-way, as a full disk does.
-    const auto anterior = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limite{};
-    ::getrlimit(RLIMIT_FSIZE, &limite);
-    rlimit pequeno = limite;
-    pequeno.rlim_cur = 1000;
-    ::setrlimit(RLIMIT_FSIZE, &pequeno);
-    const std::string mensagem = MensagemDe([&] { GravarArquivoAtomico(alvo, std::string(5000, '0')); });
-    ::setrlimit(RLIMIT_FSIZE, &limite);
-    std::signal(SIGXFSZ, anterior);
+    const std::string mensagem =
+        MensagemComLimiteDeTamanho(1000, [&] { GravarArquivoAtomico(alvo, std::string(5000, '0')); });
 
     EXPECT_THAT(mensagem, HasSubstr(alvo));
     EXPECT_THAT(mensagem, HasSubstr("o arquivo é grande demais"));

@@ -3,10 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <filesystem>
 #include <grp.h>
-#include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -106,15 +104,8 @@ TEST(GravacaoDono, AHardLinkedFileIsWrittenInPlaceAndGetsItsOldContentBackOnFail
     EXPECT_EQ(Estado(alvo).st_nlink, 2u);
 
     // A file size limit makes the in-place write fail part-way, after the file was cut.
-    const auto anterior = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limite{};
-    ::getrlimit(RLIMIT_FSIZE, &limite);
-    rlimit pequeno = limite;
-    pequeno.rlim_cur = 1000;
-    ::setrlimit(RLIMIT_FSIZE, &pequeno);
-    const std::string mensagem = MensagemDe([&] { GravarArquivoAtomico(alvo, std::string(5000, '0')); });
-    ::setrlimit(RLIMIT_FSIZE, &limite);
-    std::signal(SIGXFSZ, anterior);
+    const std::string mensagem =
+        MensagemComLimiteDeTamanho(1000, [&] { GravarArquivoAtomico(alvo, std::string(5000, '0')); });
 
     EXPECT_EQ(mensagem, "Não foi possível gravar \"" + alvo + "\": o arquivo é grande demais");
     EXPECT_EQ(LerBytes(alvo), "novo");
