@@ -3,6 +3,7 @@
 #include "TFrmConfig.h"
 
 #include "DesenhoCartao.h"
+#include "ListasDoCartao.h"
 #include "TBitBtn.h"
 #include "TComboBox.h"
 #include "TEdit.h"
@@ -16,8 +17,8 @@
 
 namespace {
 
-constexpr int TiposDeGrupo = 11;
-constexpr int TiposDeDigito = 5;
+constexpr int TiposDeGrupo = static_cast<int>(NomesDosTipos.size());
+constexpr int TiposDeDigito = static_cast<int>(NomesDosDigitos.size());
 
 // An index a list can show; anything else shows no entry.
 int IndiceDaLista(int valor, int itens)
