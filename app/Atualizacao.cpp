@@ -69,5 +69,5 @@ void TFrmConfig::Canvas()
 
     const QColor face = palette().color(QPalette::Button);
     DesenharCartao(superficie_, Cartao, numLinhas, DeQRgb(face.rgb()));
-    ImgCartao->update();
+    ImgCartao->ConteudoMudou();
 }

@@ -149,6 +149,7 @@ void TFrmConfig::CriarControles()
     CriarCaixaGrupo();
     CriarCaixaMascara();
     DefinirOrdemTabulacao();
+    DefinirNomesAcessiveis();
 }
 
 void TFrmConfig::CriarImagemCartao()
@@ -161,8 +162,12 @@ void TFrmConfig::CriarImagemCartao()
     ScrollBox1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ScrollBox1->setBackgroundRole(QPalette::Button);
 
-    ImgCartao = new TImagemCartao(superficie_.Imagem(), ScrollBox1);
+    ImgCartao = new TImagemCartao(superficie_.Imagem(), Cartao, ScrollBox1);
     ScrollBox1->setWidget(ImgCartao);
+    // The keyboard cursor and one cell's pitch around it stay in view.
+    connect(ImgCartao, &TImagemCartao::CursorMostrado, ScrollBox1, [this](const QRect& area) {
+        ScrollBox1->ensureVisible(area.center().x(), area.center().y(), area.width() / 2 + 15, area.height() / 2 + 9);
+    });
 }
 
 void TFrmConfig::CriarCaixaArquivo()
@@ -263,7 +268,7 @@ void TFrmConfig::DefinirOrdemTabulacao()
                                 CBSerial,      SpeMaxGrupo,  SpeNumGrupo,
                                 SpeLinhaFinal, EdtNome,      Cobdigito,
                                 RdgHabilitado->Botao(0), RdgHabilitado->Botao(1),
-                                CobDivisao,    BitMascara,   BitAjuda,
+                                CobDivisao,    ImgCartao,    BitMascara,   BitAjuda,
                                 BitFechar};
     for (qsizetype i = 1; i < ordem.size(); ++i)
         setTabOrder(ordem[i - 1], ordem[i]);

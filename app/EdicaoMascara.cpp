@@ -86,4 +86,5 @@ void TFrmConfig::ImgCartaoMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int 
         }
         return true;  // one cell per press
     });
+    ImgCartao->ConteudoMudou();
 }

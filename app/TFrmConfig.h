@@ -126,6 +126,7 @@ private:
     void CriarCaixaMascara();
     void CriarImagemCartao();
     void DefinirOrdemTabulacao();
+    void DefinirNomesAcessiveis();
     void LigarEventos();
     void CriarAtalhos();
 

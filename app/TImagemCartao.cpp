@@ -1,22 +1,152 @@
 #include "TImagemCartao.h"
 
+#include "AcessivelImagemCartao.h"
+#include "Cartao.h"
+#include "DescricaoCelula.h"
+#include "Geometria.h"
+
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
-TImagemCartao::TImagemCartao(const QImage& imagem, QWidget* pai) : QWidget(pai), imagem_(imagem)
+#include <algorithm>
+
+namespace {
+
+// A colour the card never uses, so the cursor cannot be taken for a cell's own frame or fill.
+const QColor CorCursor(0, 0, 255);
+
+// Lines lie every 9 pixels on the picture.
+constexpr int PassoLinha = 9;
+
+}  // namespace
+
+TImagemCartao::TImagemCartao(const QImage& imagem, const TCartao& cartao, QWidget* pai)
+    : QWidget(pai), imagem_(imagem), cartao_(cartao)
 {
+    InstalarAcessivelImagemCartao();
     setFixedSize(imagem.size());
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Only Tab brings the focus here: a mouse press keeps the focus where it was, as before.
+    setFocusPolicy(Qt::TabFocus);
+}
+
+QString TImagemCartao::DescricaoCursor() const
+{
+    return DescreverCelula(cartao_, linha_, coluna_);
+}
+
+int TImagemCartao::LinhasDoCartao() const
+{
+    return std::clamp(cartao_.NumLinhas, 1, MaxLinhas);
+}
+
+int TImagemCartao::LinhasPorPagina() const
+{
+    // The parent is the scroll box's viewport: a page is what it shows at once.
+    const int alturaVisivel = parentWidget() ? parentWidget()->height() : height();
+    return std::max(1, alturaVisivel / PassoLinha);
+}
+
+// One pixel outside the cell: on the gaps between cells, so the cell's own frame stays visible.
+QRect TImagemCartao::AreaCursor() const
+{
+    const Retangulo celula = RetanguloCelula(linha_, coluna_);
+    return QRect(QPoint(celula.Esquerda - 1, celula.Topo - 1), QPoint(celula.Direita, celula.Base));
+}
+
+void TImagemCartao::ConteudoMudou()
+{
+    update();
+    MoverCursor(linha_, coluna_);
+    AnunciarSeMudou();
+}
+
+void TImagemCartao::MoverCursor(int linha, int coluna)
+{
+    linha = std::clamp(linha, 1, LinhasDoCartao());
+    coluna = std::clamp(coluna, 1, ColunasPorLinha);
+    if (linha == linha_ && coluna == coluna_)
+        return;
+    update(AreaCursor());
+    linha_ = linha;
+    coluna_ = coluna;
+    update(AreaCursor());
+    if (hasFocus())
+        emit CursorMostrado(AreaCursor());
+    AnunciarSeMudou();
+}
+
+void TImagemCartao::AnunciarSeMudou()
+{
+    const QString descricao = DescricaoCursor();
+    if (descricao == descricaoAnunciada_)
+        return;
+    descricaoAnunciada_ = descricao;
+    QAccessibleEvent evento(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&evento);
 }
 
 void TImagemCartao::paintEvent(QPaintEvent* evento)
 {
     QPainter pintor(this);
     pintor.drawImage(evento->rect(), imagem_, evento->rect());
+    if (hasFocus()) {
+        pintor.setPen(CorCursor);
+        pintor.setBrush(Qt::NoBrush);
+        const QRect area = AreaCursor();
+        pintor.drawRect(area.adjusted(0, 0, -1, -1));  // a pen of one pixel draws one pixel beyond the rectangle
+    }
 }
 
 void TImagemCartao::mousePressEvent(QMouseEvent* evento)
 {
     const QPoint ponto = evento->position().toPoint();
     emit MouseDown(evento->button(), evento->modifiers(), ponto.x(), ponto.y());
+}
+
+void TImagemCartao::keyPressEvent(QKeyEvent* evento)
+{
+    int linha = linha_;
+    int coluna = coluna_;
+    switch (evento->key()) {
+    case Qt::Key_Left: --coluna; break;
+    case Qt::Key_Right: ++coluna; break;
+    case Qt::Key_Up: --linha; break;
+    case Qt::Key_Down: ++linha; break;
+    case Qt::Key_Home: coluna = 1; break;
+    case Qt::Key_End: coluna = ColunasPorLinha; break;
+    case Qt::Key_PageUp: linha -= LinhasPorPagina(); break;
+    case Qt::Key_PageDown: linha += LinhasPorPagina(); break;
+    case Qt::Key_Space: {
+        // A held key toggles once, as a held mouse button does.
+        if (evento->isAutoRepeat())
+            return;
+        // A press inside the cell, by the button a mouse would use; the handler takes any button alike.
+        const Retangulo celula = RetanguloCelula(linha_, coluna_);
+        const Qt::MouseButton botao = evento->modifiers() & Qt::ShiftModifier ? Qt::RightButton : Qt::LeftButton;
+        emit MouseDown(botao, evento->modifiers(), (celula.Esquerda + celula.Direita) / 2,
+                       (celula.Topo + celula.Base) / 2);
+        return;
+    }
+    default:
+        QWidget::keyPressEvent(evento);
+        return;
+    }
+    // Taken even at the card's edge: passed on, the scroll box would scroll away from the cursor.
+    MoverCursor(linha, coluna);
+}
+
+void TImagemCartao::focusInEvent(QFocusEvent* evento)
+{
+    QWidget::focusInEvent(evento);
+    update(AreaCursor());
+    emit CursorMostrado(AreaCursor());
+}
+
+void TImagemCartao::focusOutEvent(QFocusEvent* evento)
+{
+    QWidget::focusOutEvent(evento);
+    update(AreaCursor());
 }

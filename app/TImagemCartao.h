@@ -1,21 +1,52 @@
 #pragma once
 
 #include <QImage>
+#include <QRect>
 #include <QWidget>
 
+struct TCartao;
+
 // Shows the card picture at its own size and reports mouse presses in picture coordinates.
+// It is also a tab stop with a keyboard cursor on one cell of the card's lines: the arrows,
+// Home/End and Page Up/Down move it, and Space reports a press on that cell (Shift+Space a
+// right-button press), so the keyboard goes through the very handler the mouse does. The cursor
+// is drawn over the picture, never into it, and only while the picture has the focus.
 class TImagemCartao : public QWidget {
     Q_OBJECT
 public:
-    TImagemCartao(const QImage& imagem, QWidget* pai);
+    TImagemCartao(const QImage& imagem, const TCartao& cartao, QWidget* pai);
+
+    int LinhaCursor() const { return linha_; }
+    int ColunaCursor() const { return coluna_; }
+    // The cursor cell as a screen reader says it.
+    QString DescricaoCursor() const;
+
+    // To be called after the picture or the card changed: repaints, keeps the cursor within the
+    // card's lines and tells assistive technology when the cursor cell now reads differently.
+    void ConteudoMudou();
 
 signals:
     void MouseDown(Qt::MouseButton botao, Qt::KeyboardModifiers teclas, int x, int y);
+    // The area of the cursor frame after a move or on taking the focus, for the scroll box to show.
+    void CursorMostrado(const QRect& area);
 
 protected:
     void paintEvent(QPaintEvent* evento) override;
     void mousePressEvent(QMouseEvent* evento) override;
+    void keyPressEvent(QKeyEvent* evento) override;
+    void focusInEvent(QFocusEvent* evento) override;
+    void focusOutEvent(QFocusEvent* evento) override;
 
 private:
+    int LinhasDoCartao() const;
+    int LinhasPorPagina() const;
+    QRect AreaCursor() const;
+    void MoverCursor(int linha, int coluna);
+    void AnunciarSeMudou();
+
     const QImage& imagem_;
+    const TCartao& cartao_;
+    int linha_ = 1;
+    int coluna_ = 1;
+    QString descricaoAnunciada_;
 };

@@ -74,6 +74,17 @@ inline const QString MascaraDesligada = QStringLiteral("&Definir Manualmente os 
 inline const QString MascaraLigada = QStringLiteral("Click Aqui Quando &Terminar a seleção");
 inline const QString DicaMascara = QStringLiteral("Mascara os campos do cartão cujas informações são irrelevantes");
 
+// The card picture for screen readers: the scroll box, the picture and its cursor cell.
+inline const QString NomeDesenho = QStringLiteral("Desenho do cartão");
+inline const QString DicaDesenho = QStringLiteral(
+    "As setas, Home, End, Page Up e Page Down movem o cursor; Espaço e Shift+Espaço agem como os cliques do "
+    "mouse na posição do cursor");
+inline const QString CelulaDoGrupo = QStringLiteral("Linha %1, coluna %2, grupo %3: %4");
+inline const QString CelulaForaDosGrupos = QStringLiteral("Linha %1, coluna %2: fora dos grupos");
+inline const QString CelulaLida = QStringLiteral("lida");
+inline const QString CelulaIgnorada = QStringLiteral("ignorada");
+inline const QString LogotipoPelunca = QStringLiteral("Logotipo da Pelunca");
+
 inline const QString BotaoAjuda = QStringLiteral("A&juda");
 inline const QString DicaAjuda = QStringLiteral("Ajuda para configurar o leitora");
 inline const QString BotaoFechar = QStringLiteral("&Fechar");

@@ -1,0 +1,45 @@
+#include "AcessivelImagemCartao.h"
+
+#include "TImagemCartao.h"
+#include "Textos.h"
+
+#include <QAccessibleWidget>
+
+namespace {
+
+class AcessivelImagemCartao : public QAccessibleWidget {
+public:
+    explicit AcessivelImagemCartao(TImagemCartao* imagem) : QAccessibleWidget(imagem, QAccessible::Graphic) {}
+
+    QString text(QAccessible::Text tipo) const override
+    {
+        const auto* imagem = static_cast<const TImagemCartao*>(widget());
+        switch (tipo) {
+        case QAccessible::Name:
+        case QAccessible::Value:
+            return imagem->DescricaoCursor();
+        case QAccessible::Description:
+            return Textos::DicaDesenho;
+        default:
+            return QAccessibleWidget::text(tipo);
+        }
+    }
+};
+
+QAccessibleInterface* Fabrica(const QString&, QObject* objeto)
+{
+    if (auto* imagem = qobject_cast<TImagemCartao*>(objeto))
+        return new AcessivelImagemCartao(imagem);
+    return nullptr;
+}
+
+}  // namespace
+
+void InstalarAcessivelImagemCartao()
+{
+    static const bool instalada = [] {
+        QAccessible::installFactory(Fabrica);
+        return true;
+    }();
+    (void)instalada;
+}
