@@ -49,11 +49,12 @@ int TImagemCartao::LinhasPorPagina() const
     return std::max(1, alturaVisivel / PassoLinha);
 }
 
-// One pixel outside the cell: on the gaps between cells, so the cell's own frame stays visible.
+// Around the cell, on the gaps between cells, so the cell's own frame and fill stay visible: the
+// one-pixel gap above and below, two of the three pixels between columns at the sides.
 QRect TImagemCartao::AreaCursor() const
 {
     const Retangulo celula = RetanguloCelula(linha_, coluna_);
-    return QRect(QPoint(celula.Esquerda - 1, celula.Topo - 1), QPoint(celula.Direita, celula.Base));
+    return QRect(QPoint(celula.Esquerda - 2, celula.Topo - 1), QPoint(celula.Direita + 1, celula.Base));
 }
 
 void TImagemCartao::ConteudoMudou()
@@ -93,11 +94,21 @@ void TImagemCartao::paintEvent(QPaintEvent* evento)
     QPainter pintor(this);
     pintor.drawImage(evento->rect(), imagem_, evento->rect());
     if (hasFocus()) {
-        pintor.setPen(CorCursor);
-        pintor.setBrush(Qt::NoBrush);
         const QRect area = AreaCursor();
-        pintor.drawRect(area.adjusted(0, 0, -1, -1));  // a pen of one pixel draws one pixel beyond the rectangle
+        pintor.fillRect(area.left(), area.top(), area.width(), 1, CorCursor);
+        pintor.fillRect(area.left(), area.bottom(), area.width(), 1, CorCursor);
+        pintor.fillRect(area.left(), area.top(), 2, area.height(), CorCursor);
+        pintor.fillRect(area.right() - 1, area.top(), 2, area.height(), CorCursor);
     }
+}
+
+// The cursor is the picture's point of interest: the scroll box keeps it in view when Tab
+// leaves the picture, and screen magnifiers follow it.
+QVariant TImagemCartao::inputMethodQuery(Qt::InputMethodQuery consulta) const
+{
+    if (consulta == Qt::ImCursorRectangle)
+        return AreaCursor();
+    return QWidget::inputMethodQuery(consulta);
 }
 
 void TImagemCartao::mousePressEvent(QMouseEvent* evento)

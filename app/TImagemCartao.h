@@ -25,6 +25,8 @@ public:
     // card's lines and tells assistive technology when the cursor cell now reads differently.
     void ConteudoMudou();
 
+    QVariant inputMethodQuery(Qt::InputMethodQuery consulta) const override;
+
 signals:
     void MouseDown(Qt::MouseButton botao, Qt::KeyboardModifiers teclas, int x, int y);
     // The area of the cursor frame after a move or on taking the focus, for the scroll box to show.
