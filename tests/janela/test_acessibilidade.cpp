@@ -3,6 +3,7 @@
 
 #include "JanelaTeste.h"
 
+#include "ArquivoCfg.h"
 #include "DescricaoCelula.h"
 #include "TBitBtn.h"
 #include "TComboBox.h"
@@ -19,7 +20,7 @@
 #include <QScrollArea>
 #include <QTest>
 
-#include <vector>
+#include <utility>
 
 namespace {
 
@@ -78,15 +79,15 @@ const ControleEsperado Controles[] = {
 
 #undef CONTROLE
 
+QString Texto(QObject* objeto, QAccessible::Text tipo)
+{
+    QAccessibleInterface* interface = QAccessible::queryAccessibleInterface(objeto);
+    return interface ? interface->text(tipo) : QStringLiteral("(sem interface)");
+}
+
 class Acessibilidade : public JanelaTeste {
 protected:
     void SetUp() override { AbrirJanela(); }
-
-    static QString Texto(QObject* objeto, QAccessible::Text tipo)
-    {
-        QAccessibleInterface* interface = QAccessible::queryAccessibleInterface(objeto);
-        return interface ? interface->text(tipo) : QStringLiteral("(sem interface)");
-    }
 };
 
 // The name a screen reader gives a control. A list's accessible name on Linux is its chosen
@@ -129,6 +130,64 @@ TEST_F(Acessibilidade, TheMaskButtonIsReadWithItsCurrentCaption)
 {
     Clicar(janela->BitMascara);
     EXPECT_EQ(Texto(janela->BitMascara, QAccessible::Name), "Click Aqui Quando Terminar a seleção");
+}
+
+// The picture's name is its cursor cell, after a move, a toggle or a redraw alike. (The events
+// that announce it reach no listener on the offscreen platform, which has no accessibility
+// bridge; the test of the running program over the accessibility bus checks them.)
+TEST_F(Acessibilidade, ThePictureIsNamedAfterItsCursorCell)
+{
+    SetaParaCima(janela->SpeMaxGrupo);  // group 2 on line 2
+    Clicar(janela->BitMascara);
+    TImagemCartao* desenho = janela->ImgCartao;
+    Focar(janela->CobDivisao);
+    QTest::keyClick(janela->CobDivisao, Qt::Key_Tab);
+    const std::pair<Qt::Key, QString> passos[] = {
+        {Qt::Key_Down, "Linha 2, coluna 1, grupo 2: lida"},
+        {Qt::Key_Right, "Linha 2, coluna 2, grupo 2: lida"},
+        {Qt::Key_Space, "Linha 2, coluna 2, grupo 2: ignorada"},
+        {Qt::Key_Down, "Linha 2, coluna 2, grupo 2: ignorada"},
+    };
+    for (const auto& [tecla, nome] : passos) {
+        QTest::keyClick(desenho, tecla);
+        EXPECT_EQ(Texto(desenho, QAccessible::Name).toStdString(), nome.toStdString());
+    }
+    SetaParaCima(janela->SpeNumGrupo);
+    Clicar(janela->RdgHabilitado->Botao(1));
+    Clicar(janela->RdgHabilitado->Botao(0));  // enabling the group reads all its cells again
+    EXPECT_EQ(Texto(desenho, QAccessible::Name), "Linha 2, coluna 2, grupo 2: lida");
+    EXPECT_EQ(Texto(desenho, QAccessible::Description),
+              "As setas, Home, End, Page Up e Page Down movem o cursor; Espaço e Shift+Espaço agem como os "
+              "cliques do mouse na posição do cursor");
+}
+
+TEST(DescricaoCelula, SaysLineColumnGroupAndWhetherTheCellIsRead)
+{
+    TCartao cartao;
+    IniciarPadroes(cartao);
+    cartao.NumGrupos = 3;
+    cartao.Grupos[1] = TGrupo{"", 1, 10, 0, 1};
+    cartao.Grupos[2] = TGrupo{"", 11, 20, 4, 0};
+    cartao.Grupos[3] = TGrupo{"", 25, 30, 0, 1};  // a gap before it, as only a file can hold
+    cartao.Grupos[4] = TGrupo{"", 31, 40, 0, 1};  // beyond NumGrupos: not a group
+    cartao.Mascara[IndiceCelula(12, 3)] = Mascarado;
+    cartao.Mascara[IndiceCelula(26, 12)] = 'x';
+    const std::pair<std::pair<int, int>, QString> casos[] = {
+        {{1, 1}, "Linha 1, coluna 1, grupo 1: lida"},
+        {{12, 3}, "Linha 12, coluna 3, grupo 2: ignorada"},
+        {{12, 4}, "Linha 12, coluna 4, grupo 2: lida"},
+        {{26, 12}, "Linha 26, coluna 12, grupo 3: ignorada"},  // the reader reads only "0"
+        {{22, 5}, "Linha 22, coluna 5: fora dos grupos"},
+        {{35, 1}, "Linha 35, coluna 1: fora dos grupos"},
+        {{90, 12}, "Linha 90, coluna 12: fora dos grupos"},
+        {{91, 1}, "Linha 91, coluna 1: fora dos grupos"},
+        {{5, 13}, "Linha 5, coluna 13: fora dos grupos"},
+    };
+    for (const auto& [celula, esperado] : casos)
+        EXPECT_EQ(DescreverCelula(cartao, celula.first, celula.second).toStdString(), esperado.toStdString());
+
+    cartao.NumGrupos = 99;  // a table of ten groups, whatever the count says
+    EXPECT_EQ(DescreverCelula(cartao, 35, 1), "Linha 35, coluna 1, grupo 4: lida");
 }
 
 }  // namespace
