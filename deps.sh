@@ -12,6 +12,7 @@ PACKAGES=(
   xvfb xauth imagemagick                     # a virtual display, and screenshots for the end-to-end test
   desktop-file-utils appstream               # validating the installed menu entry and metainfo
   dpkg-dev                                   # the Debian package's library dependencies (dpkg-shlibdeps)
+  at-spi2-core python3-pyatspi dbus-daemon xdotool  # the test that reads the running program as a screen reader does
 )
 
 missing=()

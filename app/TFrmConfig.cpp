@@ -1,5 +1,6 @@
 #include "TFrmConfig.h"
 
+#include "Acessiveis.h"
 #include "DialogosQt.h"
 #include "MensagemErro.h"
 #include "TBitBtn.h"
@@ -19,6 +20,7 @@
 TFrmConfig::TFrmConfig(std::unique_ptr<Dialogos> dialogos)
     : dialogos_(dialogos ? std::move(dialogos) : std::make_unique<DialogosQt>(this))
 {
+    InstalarAcessiveis();
     CriarControles();
     LigarEventos();
     CriarAtalhos();

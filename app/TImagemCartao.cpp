@@ -1,6 +1,5 @@
 #include "TImagemCartao.h"
 
-#include "AcessivelImagemCartao.h"
 #include "Cartao.h"
 #include "DescricaoCelula.h"
 #include "Geometria.h"
@@ -25,7 +24,6 @@ constexpr int PassoLinha = 9;
 TImagemCartao::TImagemCartao(const QImage& imagem, const TCartao& cartao, QWidget* pai)
     : QWidget(pai), imagem_(imagem), cartao_(cartao)
 {
-    InstalarAcessivelImagemCartao();
     setFixedSize(imagem.size());
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Only Tab brings the focus here: a mouse press keeps the focus where it was, as before.

@@ -1,5 +1,6 @@
-#include "AcessivelImagemCartao.h"
+#include "Acessiveis.h"
 
+#include "TFrmConfig.h"
 #include "TImagemCartao.h"
 #include "Textos.h"
 
@@ -30,12 +31,14 @@ QAccessibleInterface* Fabrica(const QString&, QObject* objeto)
 {
     if (auto* imagem = qobject_cast<TImagemCartao*>(objeto))
         return new AcessivelImagemCartao(imagem);
+    if (auto* janela = qobject_cast<TFrmConfig*>(objeto))
+        return new QAccessibleWidget(janela, QAccessible::Window);
     return nullptr;
 }
 
 }  // namespace
 
-void InstalarAcessivelImagemCartao()
+void InstalarAcessiveis()
 {
     static const bool instalada = [] {
         QAccessible::installFactory(Fabrica);

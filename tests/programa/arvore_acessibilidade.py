@@ -1,0 +1,205 @@
+"""Reads the running program as a screen reader does, over the accessibility bus (pyatspi).
+
+Run by acessibilidade.sh on a virtual display inside a session bus of its own:
+    arvore_acessibilidade.py PASTA_DO_PROGRAMA
+Checks the names and roles of the window's controls and of the card picture, then moves the
+picture's cursor with the keyboard and toggles a cell, and checks what the picture announced.
+Exit codes: 0 passed, 1 failed, 75 the program could not start (the caller retries), 77 skipped.
+"""
+
+import os
+import subprocess
+import sys
+import time
+
+from gi.repository import Gio, GLib
+
+PASTA = sys.argv[1]
+TITULO = "Ortelo - Pelunca"
+
+# (role, name, label) the tree must hold. A list's name on Linux is its chosen entry (None: not
+# checked); its label comes from the label related to it.
+ESPERADOS = [
+    ("frame", TITULO, None),
+    ("image", "Logotipo da Pelunca", None),
+    ("label", "Ortelo", None),
+    ("label", "Pelunca Leitoras Ópticas", None),
+    ("label", "Configuração dos cartões da leitora óptica de marcas", None),
+    ("panel", "Arquivo da Configuração", None),
+    ("label", "Arquivo atual", None),
+    ("text", "Arquivo atual", "Arquivo atual"),
+    ("push button", "Novo", None),
+    ("push button", "Abrir", None),
+    ("push button", "Salvar...", None),
+    ("panel", "Configuração da Leitora e do Cartão", None),
+    ("panel", "Porta serial", None),
+    ("combo box", None, "Porta serial"),
+    ("panel", "Forma de leitura", None),
+    ("radio button", "Unidirecional", "Forma de leitura"),
+    ("radio button", "Bidirecional", "Forma de leitura"),
+    ("panel", "Formato do Cartão", None),
+    ("label", "Número de grupos do cartão", None),
+    ("spin button", "Número de grupos do cartão", "Número de grupos do cartão"),
+    ("label", "Número de linhas do cartão", None),
+    ("text", "Número de linhas do cartão", "Número de linhas do cartão"),
+    ("panel", "Estrutura do Grupo", None),
+    ("label", "Número do grupo", None),
+    ("spin button", "Número do grupo", "Número do grupo"),
+    ("label", "Número da linha inicial do grupo", None),
+    ("text", "Número da linha inicial do grupo", "Número da linha inicial do grupo"),
+    ("label", "Número da linha final do grupo", None),
+    ("spin button", "Número da linha final do grupo", "Número da linha final do grupo"),
+    ("label", "Nome do grupo", None),
+    ("text", "Nome do grupo", "Nome do grupo"),
+    ("label", "Dígito verificador", None),
+    ("combo box", None, "Dígito verificador"),
+    ("panel", "Habilitado", None),
+    ("radio button", "Sim", "Habilitado"),
+    ("radio button", "Não", "Habilitado"),
+    ("label", "Tipo do grupo", None),
+    ("combo box", None, "Tipo do grupo"),
+    ("panel", "Máscara do Cartão", None),
+    ("push button", "Definir Manualmente os Campos Mascarados", None),
+    ("push button", "Ajuda", None),
+    ("push button", "Fechar", None),
+    ("filler", "Desenho do cartão", None),
+    ("image", "Linha 1, coluna 1, grupo 1: lida", None),
+]
+
+falhas = []
+
+
+def falhar(mensagem):
+    falhas.append(mensagem)
+    print("FAILED:", mensagem)
+
+
+def esperar(condicao, segundos=10.0):
+    """Runs the GLib loop (which delivers the bus's events) until condicao() holds."""
+    contexto = GLib.MainContext.default()
+    limite = time.monotonic() + segundos
+    while time.monotonic() < limite:
+        while contexto.pending():
+            contexto.iteration(False)
+        if condicao():
+            return True
+        time.sleep(0.02)
+    return condicao()
+
+
+def endereco_do_barramento():
+    """Starts the accessibility bus (the session bus activates its launcher) and gives its address."""
+    sessao = Gio.bus_get_sync(Gio.BusType.SESSION, None)
+    try:
+        resposta = sessao.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress", None,
+                                    GLib.VariantType("(s)"), Gio.DBusCallFlags.NONE, 10000, None)
+        return resposta.unpack()[0]
+    except GLib.Error as erro:
+        print("SKIPPED: the accessibility bus cannot start here:", erro.message)
+        sys.exit(77)
+
+
+def rotulos(objeto):
+    import pyatspi
+    nomes = []
+    for relacao in objeto.getRelationSet():
+        if relacao.getRelationType() == pyatspi.RELATION_LABELLED_BY:
+            nomes += [relacao.getTarget(i).name for i in range(relacao.getNTargets())]
+    return nomes
+
+
+def percorrer(objeto, encontrados):
+    encontrados.append((objeto.getRoleName(), objeto.name, rotulos(objeto), objeto))
+    for filho in objeto:
+        if filho is not None:
+            percorrer(filho, encontrados)
+
+
+def main():
+    endereco_do_barramento()
+    import pyatspi  # after the bus is up
+
+    ambiente = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    programa = subprocess.Popen(["./Ortelo"], cwd=PASTA, env=ambiente)
+    try:
+        area = pyatspi.Registry.getDesktop(0)
+
+        def aplicativo():
+            for app in area:
+                if app is not None and app.name == "Ortelo" and app.childCount > 0:
+                    return app
+            return None
+
+        if not esperar(lambda: aplicativo() is not None or programa.poll() is not None, 20):
+            falhar("the program never appeared on the accessibility bus")
+            return 1
+        if programa.poll() is not None:
+            print("the program ended early, status", programa.returncode)
+            return 75
+
+        encontrados = []
+        percorrer(aplicativo(), encontrados)
+        for papel, nome, rotulo in ESPERADOS:
+            if not any(p == papel and (nome is None or n == nome) and (rotulo is None or rotulo in r)
+                       for p, n, r, _ in encontrados):
+                falhar(f"no {papel} named {nome!r} labelled {rotulo!r}")
+        if falhas:
+            print("The tree as read:")
+            for papel, nome, rotulo, _ in encontrados:
+                print(f"  [{papel}] {nome!r} labelled by {rotulo}")
+            return 1
+
+        desenho = next(o for p, n, _, o in encontrados if p == "image" and n.startswith("Linha "))
+        mascara = next(o for p, n, _, o in encontrados if n == "Definir Manualmente os Campos Mascarados")
+        if "Espaço" not in desenho.description:
+            falhar(f"the picture's description tells no keys: {desenho.description!r}")
+
+        # What a screen reader hears about the picture from now on.
+        focos = []
+        nomes = []
+
+        def ouvir(evento):
+            if evento.source != desenho:
+                return
+            if evento.type.startswith("object:state-changed:focused") and evento.detail1 == 1:
+                focos.append(desenho.name)
+            elif evento.type.startswith("object:property-change:accessible-name"):
+                nomes.append(evento.type)
+
+        pyatspi.Registry.registerEventListener(ouvir, "object:property-change:accessible-name",
+                                               "object:state-changed:focused")
+
+        # The keys go to the focused X window; there is no window manager to give it the focus.
+        subprocess.run(["xdotool", "search", "--sync", "--name", TITULO, "windowfocus", "--sync"],
+                       check=True, timeout=10, stdout=subprocess.DEVNULL)
+        mascara.queryAction().doAction(0)  # the mask mode on, by the button's own action
+        if not desenho.queryComponent().grabFocus():
+            falhar("the picture does not take the focus")
+        if not esperar(lambda: focos):
+            falhar("the picture announced no focus")
+        # One key at a time: each must be announced, and the name then read is the new cell.
+        passos = [("Right", "Linha 1, coluna 2, grupo 1: lida"), ("Down", "Linha 2, coluna 2, grupo 1: lida"),
+                  ("Down", "Linha 3, coluna 2, grupo 2: lida"), ("space", "Linha 3, coluna 2, grupo 2: ignorada")]
+        for tecla, dito in passos:
+            antes = len(nomes)
+            subprocess.run(["xdotool", "key", tecla], check=True, timeout=10)
+            if not esperar(lambda: len(nomes) > antes, 5):
+                falhar(f"{tecla}: the picture announced nothing")
+            elif desenho.name != dito:
+                falhar(f"{tecla}: the picture reads {desenho.name!r}, expected {dito!r}")
+        pyatspi.Registry.deregisterEventListener(ouvir, "object:property-change:accessible-name",
+                                                 "object:state-changed:focused")
+        return 1 if falhas else 0
+    finally:
+        programa.terminate()
+        try:
+            programa.wait(timeout=10)
+        except subprocess.TimeoutExpired:
+            programa.kill()
+
+
+if __name__ == "__main__":
+    resultado = main()
+    if resultado == 0:
+        print(f"passed: {len(ESPERADOS)} controls named, the picture's cursor announced")
+    sys.exit(resultado)
