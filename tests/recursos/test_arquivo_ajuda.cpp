@@ -271,3 +271,14 @@ TEST_F(ArquivoAjuda, ListaAsTeclasDeAtalho)
     };
     EXPECT_EQ(linhas, esperadas);
 }
+
+TEST_F(ArquivoAjuda, ListaAsTeclasDoDesenhoDoCartao)
+{
+    const auto linhas = Tabela(*Lida, {QStringLiteral("Tecla"), QStringLiteral("No desenho do cartão")});
+    QStringList teclas;
+    for (const QStringList& linha : linhas)
+        teclas << linha.value(0);
+    EXPECT_EQ(teclas, QStringList({"Setas", "Home", "End", "Page Up", "Page Down", "Espaço", "Shift+Espaço"}));
+    EXPECT_TRUE(Lida->Texto.contains(QStringLiteral("Linha 12, coluna 3, grupo 2: lida")));
+    EXPECT_TRUE(Lida->Texto.contains(QStringLiteral("Linha 12, coluna 3: fora dos grupos")));
+}
