@@ -29,7 +29,8 @@ QString NomeFalado(const QString& legenda)
             break;
         nome += legenda[i];
     }
-    while (!nome.isEmpty() && (nome.back().isSpace() || nome.back() == QLatin1Char('.') || nome.back() == QLatin1Char(':')))
+    const auto enchimento = [](QChar c) { return c.isSpace() || c == QLatin1Char('.') || c == QLatin1Char(':'); };
+    while (!nome.isEmpty() && enchimento(nome.back()))
         nome.chop(1);
     return nome;
 }

@@ -286,7 +286,8 @@ TEST_F(Inicio, TheTabOrderRunsFromTheFileBoxThroughThePanelToClose)
     // SpeNumGrupo is disabled on the first-time card and Cobdigito too: they are skipped.
     const std::vector<QWidget*> esperado{j.BitNovo,    j.BitAbrir,      j.RdgLeitura,    j.CBSerial,
                                          j.SpeMaxGrupo, j.SpeLinhaFinal, j.EdtNome,       j.RdgHabilitado,
-                                         j.CobDivisao,  j.BitMascara,    j.BitAjuda,      j.BitFechar};
+                                         j.CobDivisao,  j.ImgCartao,     j.BitMascara,    j.BitAjuda,
+                                         j.BitFechar};
     for (std::size_t i = 0; i < esperado.size(); ++i)
         EXPECT_EQ(visitados[i], esperado[i]) << i << " " << visitados[i]->metaObject()->className();
 }
