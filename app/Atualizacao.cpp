@@ -63,6 +63,7 @@ void TFrmConfig::Canvas()
 {
     BitMascara->setText(Textos::MascaraDesligada);
     ModoMascara = false;
+    celulasDesmascaradas_.reset();
 
     const int numLinhas = EdtNumLinha->text().toInt();
     Cartao.NumLinhas = numLinhas;

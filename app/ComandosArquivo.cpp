@@ -52,6 +52,7 @@ bool TFrmConfig::Salvar()
         return false;
     }
     MostrarNomeArquivo(*caminho);
+    arquivoAtual_ = *caminho;
     BitSalvar->setEnabled(false);
     // The card is safely on disk even if the pointer cannot be written; that is only reported.
     try {
@@ -86,10 +87,12 @@ void TFrmConfig::BitNovoClick()
     MontarCartaoNovo(Cartao);
     SpeNumGrupo->setEnabled(false);
     EdtArquivo->clear();
+    arquivoAtual_.clear();
     SpeMaxGrupo->SetText(QString::number(Cartao.NumGrupos));
     EdtNumLinha->setText(QString::number(Cartao.NumLinhas));
     AtualizarRegistro();
     BitSalvar->setEnabled(false);
+    historico_.Reiniciar();
 }
 
 void TFrmConfig::BitAbrirClick()
@@ -106,6 +109,7 @@ void TFrmConfig::BitAbrirClick()
         try {
             LerArquivoCfg(Bytes(*caminho), Cartao);
             MostrarNomeArquivo(*caminho);
+            arquivoAtual_ = *caminho;
             lido = true;
         } catch (const std::exception&) {
             dialogos_->Avisar(Textos::ErroDeLeitura);
@@ -123,6 +127,8 @@ void TFrmConfig::BitAbrirClick()
         SpeNumGrupo->setEnabled(true);
     BitSalvar->setEnabled(lido ? false : naoSalvoAntes);
     AtualizarRegistro();
+    if (lido)
+        historico_.Reiniciar();
     if (!erroPonteiro.isEmpty())
         dialogos_->RelatarErro(erroPonteiro);
 }
@@ -132,7 +138,8 @@ void TFrmConfig::AbrirUltimoArquivo()
     try {
         const std::string caminho = LerUltimoArquivo(Bytes(ArqCfgInf));
         LerArquivoCfg(caminho, Cartao);
-        MostrarNomeArquivo(QFile::decodeName(QByteArray::fromStdString(caminho)));
+        arquivoAtual_ = QFile::decodeName(QByteArray::fromStdString(caminho));
+        MostrarNomeArquivo(arquivoAtual_);
     } catch (const std::exception&) {
         // Whatever is wrong with the last file, the operator simply gets the first-time card.
         MontarCartaoPrimeiraVez();
@@ -142,6 +149,7 @@ void TFrmConfig::AbrirUltimoArquivo()
     SpeNumGrupoChange();
     BitSalvar->setEnabled(false);
     AtualizarRegistro();
+    historico_.Reiniciar();
 }
 
 void TFrmConfig::BitAjudaClick()

@@ -58,8 +58,14 @@ void TFrmConfig::BitMascaraClick()
         Canvas();
         return;
     }
+    LigarModoMascara();
+}
+
+void TFrmConfig::LigarModoMascara()
+{
     BitMascara->setText(Textos::MascaraLigada);
     ModoMascara = true;
+    celulasDesmascaradas_.reset();
     ParaCadaCelulaEditavel(Cartao, [this](int linha, int coluna) {
         if (Cartao.Mascara[IndiceCelula(linha, coluna)] == Mascarado)
             PintarCelula(linha, coluna, true);
@@ -74,13 +80,16 @@ void TFrmConfig::ImgCartaoMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int 
     ParaCadaCelulaEditavel(Cartao, [&](int linha, int coluna) {
         if (!AcertouCelula(linha, coluna, x, y))
             return false;
-        char& celula = Cartao.Mascara[IndiceCelula(linha, coluna)];
+        const int indice = IndiceCelula(linha, coluna);
+        char& celula = Cartao.Mascara[indice];
         if (celula == Lido) {
             celula = Mascarado;
+            celulasDesmascaradas_.reset(indice);
             PintarCelula(linha, coluna, true);
             MarcarNaoSalvo();
         } else if (celula == Mascarado) {
             celula = Lido;
+            celulasDesmascaradas_.set(indice);
             PintarCelula(linha, coluna, false);
             MarcarNaoSalvo();
         }

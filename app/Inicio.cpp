@@ -56,5 +56,7 @@ void TFrmConfig::MontarCartaoPrimeiraVez()
     DefinirCartaoPrimeiraVez(Cartao);
     SpeNumGrupo->setEnabled(false);
     EdtArquivo->clear();
+    arquivoAtual_.clear();
     AtualizarRegistro();
+    historico_.Reiniciar();
 }

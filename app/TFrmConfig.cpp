@@ -3,6 +3,7 @@
 #include "Acessiveis.h"
 #include "DialogosQt.h"
 #include "MensagemErro.h"
+#include "Recuperacao.h"
 #include "TBitBtn.h"
 #include "TComboBox.h"
 #include "TEdit.h"
@@ -13,6 +14,8 @@
 
 #include <QCloseEvent>
 #include <QLineEdit>
+#include <QScopeGuard>
+#include <QTimer>
 
 #include <algorithm>
 #include <exception>
@@ -24,14 +27,18 @@ TFrmConfig::TFrmConfig(std::unique_ptr<Dialogos> dialogos)
     CriarControles();
     LigarEventos();
     CriarAtalhos();
-    Proteger([this] { FormCreate(); });
+    Proteger([this] {
+        Comandar([this] {
+            FormCreate();
+            OferecerRecuperacao();
+        });
+    });
     BitNovo->setFocus();
 }
 
 TFrmConfig::~TFrmConfig() = default;
 
-template <class Acao>
-void TFrmConfig::Proteger(Acao&& acao)
+void TFrmConfig::Proteger(const std::function<void()>& acao)
 {
     try {
         acao();
@@ -42,37 +49,74 @@ void TFrmConfig::Proteger(Acao&& acao)
     }
 }
 
+void TFrmConfig::Editar(const std::function<void()>& acao)
+{
+    if (profundidadeAcao_ > 0) {
+        acao();
+        return;
+    }
+    EstadoEdicao antes = EstadoAtual();
+    ++profundidadeAcao_;
+    // Also after an error: what the action changed before it stays, so it is one step too.
+    const auto concluir = qScopeGuard([&] {
+        --profundidadeAcao_;
+        if (Cartao != antes.Cartao)
+            historico_.Registrar(std::move(antes));
+        AposEvento();
+    });
+    acao();
+}
+
+void TFrmConfig::Comandar(const std::function<void()>& acao)
+{
+    ++profundidadeAcao_;
+    const auto concluir = qScopeGuard([&] {
+        if (--profundidadeAcao_ == 0)
+            AposEvento();
+    });
+    acao();
+}
+
 void TFrmConfig::LigarEventos()
 {
     // Every handler runs through Proteger, the one place where errors are caught and reported.
-    const auto ligar = [this](auto* emissor, auto sinal, void (TFrmConfig::*manipulador)()) {
-        connect(emissor, sinal, this, [this, manipulador] { Proteger([&] { (this->*manipulador)(); }); });
+    const auto editar = [this](auto* emissor, auto sinal, void (TFrmConfig::*manipulador)()) {
+        connect(emissor, sinal, this,
+                [this, manipulador] { Proteger([&] { Editar([&] { (this->*manipulador)(); }); }); });
     };
-    ligar(RdgLeitura, &TRadioGroup::Click, &TFrmConfig::RdgLeituraClick);
-    ligar(CBSerial, &TComboBox::Change, &TFrmConfig::CBSerialChange);
-    ligar(SpeMaxGrupo, &TSpinEdit::Change, &TFrmConfig::SpeMaxGrupoChange);
-    ligar(SpeNumGrupo, &TSpinEdit::Change, &TFrmConfig::SpeNumGrupoChange);
-    ligar(SpeLinhaFinal, &TSpinEdit::Change, &TFrmConfig::SpeLinhaFinalChange);
-    ligar(EdtNome, &QLineEdit::textEdited, &TFrmConfig::EdtNomeChange);
-    ligar(EdtNome, &TEdit::Exit, &TFrmConfig::EdtNomeExit);
-    ligar(CobDivisao, &TComboBox::Change, &TFrmConfig::CobDivisaoChange);
-    ligar(Cobdigito, &TComboBox::Change, &TFrmConfig::CobdigitoChange);
-    ligar(RdgHabilitado, &TRadioGroup::Click, &TFrmConfig::RdgHabilitadoClick);
-    ligar(BitNovo, &QPushButton::clicked, &TFrmConfig::BitNovoClick);
-    ligar(BitAbrir, &QPushButton::clicked, &TFrmConfig::BitAbrirClick);
-    ligar(BitSalvar, &QPushButton::clicked, &TFrmConfig::BitSalvarClick);
-    ligar(BitMascara, &QPushButton::clicked, &TFrmConfig::BitMascaraClick);
-    ligar(BitAjuda, &QPushButton::clicked, &TFrmConfig::BitAjudaClick);
-    ligar(BitFechar, &QPushButton::clicked, &TFrmConfig::BitFecharClick);
+    const auto comandar = [this](auto* emissor, auto sinal, void (TFrmConfig::*manipulador)()) {
+        connect(emissor, sinal, this,
+                [this, manipulador] { Proteger([&] { Comandar([&] { (this->*manipulador)(); }); }); });
+    };
+    editar(RdgLeitura, &TRadioGroup::Click, &TFrmConfig::RdgLeituraClick);
+    editar(CBSerial, &TComboBox::Change, &TFrmConfig::CBSerialChange);
+    editar(SpeMaxGrupo, &TSpinEdit::Change, &TFrmConfig::SpeMaxGrupoChange);
+    editar(SpeNumGrupo, &TSpinEdit::Change, &TFrmConfig::SpeNumGrupoChange);
+    editar(SpeLinhaFinal, &TSpinEdit::Change, &TFrmConfig::SpeLinhaFinalChange);
+    editar(EdtNome, &QLineEdit::textEdited, &TFrmConfig::EdtNomeChange);
+    editar(EdtNome, &TEdit::Exit, &TFrmConfig::EdtNomeExit);
+    editar(CobDivisao, &TComboBox::Change, &TFrmConfig::CobDivisaoChange);
+    editar(Cobdigito, &TComboBox::Change, &TFrmConfig::CobdigitoChange);
+    editar(RdgHabilitado, &TRadioGroup::Click, &TFrmConfig::RdgHabilitadoClick);
+    editar(BitMascara, &QPushButton::clicked, &TFrmConfig::BitMascaraClick);
+    comandar(BitNovo, &QPushButton::clicked, &TFrmConfig::BitNovoClick);
+    comandar(BitAbrir, &QPushButton::clicked, &TFrmConfig::BitAbrirClick);
+    comandar(BitSalvar, &QPushButton::clicked, &TFrmConfig::BitSalvarClick);
+    comandar(BitAjuda, &QPushButton::clicked, &TFrmConfig::BitAjudaClick);
+    comandar(BitFechar, &QPushButton::clicked, &TFrmConfig::BitFecharClick);
     connect(ImgCartao, &TImagemCartao::MouseDown, this,
             [this](Qt::MouseButton botao, Qt::KeyboardModifiers teclas, int x, int y) {
-                Proteger([&] { ImgCartaoMouseDown(botao, teclas, x, y); });
+                Proteger([&] { Editar([&] { ImgCartaoMouseDown(botao, teclas, x, y); }); });
             });
+    temporizadorRecuperacao_ = new QTimer(this);
+    temporizadorRecuperacao_->setSingleShot(true);
+    connect(temporizadorRecuperacao_, &QTimer::timeout, this, [this] { Proteger([this] { GuardarRecuperacao(); }); });
 }
 
 void TFrmConfig::closeEvent(QCloseEvent* evento)
 {
     if (fechamentoConfirmado_) {
+        EncerrarRecuperacao();
         evento->accept();
         return;
     }
@@ -83,6 +127,8 @@ void TFrmConfig::closeEvent(QCloseEvent* evento)
             EdtNomeExit();
         podeFechar = PerguntarAntesDeDescartar(Textos::PerguntaAntesDeSair);
     });
+    if (podeFechar)
+        EncerrarRecuperacao();
     evento->setAccepted(podeFechar);
 }
 

@@ -2,21 +2,26 @@
 
 #include "Cartao.h"
 #include "Dialogos.h"
+#include "Historico.h"
 #include "SuperficieImagem.h"
 
 #include <QWidget>
 
+#include <bitset>
+#include <functional>
 #include <memory>
 
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QScrollArea;
+class QTimer;
 class TBitBtn;
 class TComboBox;
 class TEdit;
 class TImagemCartao;
 class TRadioGroup;
+class TRecuperacao;
 class TSpinEdit;
 
 // The one window of the program: it owns the card for the life of the process, shows it in its
@@ -114,6 +119,16 @@ public:
     void BitFecharClick();
     void AbrirUltimoArquivo();
 
+    // Undo and redo: every editing action is one step over a snapshot of the whole card.
+    void Desfazer();
+    void Refazer();
+    const Historico& HistoricoDeEdicao() const { return historico_; }
+
+    // Crash recovery: the unsaved card is kept in a file beside Cfg.inf and offered back at the
+    // next start. Guardar writes what is pending now and waits for the disk.
+    void OferecerRecuperacao();
+    void GuardarRecuperacaoAgora();
+
 protected:
     void closeEvent(QCloseEvent* evento) override;
 
@@ -131,8 +146,23 @@ private:
     void CriarAtalhos();
 
     // Runs a handler so that no error escapes into Qt's event loop: it is reported instead.
-    template <class Acao>
-    void Proteger(Acao&& acao);
+    void Proteger(const std::function<void()>& acao);
+
+    // An operator's editing action: one undo step when it changed the card. Handlers that it
+    // raises by writing controls are part of the same step.
+    void Editar(const std::function<void()>& acao);
+    // A file command or start-up: handlers raised inside it record no step of their own.
+    void Comandar(const std::function<void()>& acao);
+    // After every operator event: what counts as saved, and the recovery file.
+    void AposEvento();
+    EstadoEdicao EstadoAtual() const;
+    void RestaurarEstado(const EstadoEdicao& estado);
+    void ArmazenarNomeDigitado();
+    void LigarModoMascara();
+    void AgendarRecuperacao();
+    void GuardarRecuperacao();
+    void DescartarRecuperacao();
+    void EncerrarRecuperacao();
 
     // Helpers shared by the handlers.
     int GrupoAtual() const;
@@ -146,4 +176,13 @@ private:
     std::unique_ptr<Dialogos> dialogos_;
     SuperficieImagem superficie_;
     bool fechamentoConfirmado_ = false;
+
+    Historico historico_;
+    int profundidadeAcao_ = 0;
+    std::bitset<TamanhoMascara + 1> celulasDesmascaradas_;
+    TCartao cartaoSalvo_;   // the card as the last file command left it saved
+    QString arquivoAtual_;  // full path of the file on screen; empty for a new card
+    std::unique_ptr<TRecuperacao> recuperacao_;
+    QTimer* temporizadorRecuperacao_ = nullptr;
+    bool haRecuperacao_ = false;
 };

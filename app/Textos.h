@@ -97,6 +97,10 @@ inline const QString FiltroArquivos = QStringLiteral("Configuração (*.cfg)");
 inline const QString TituloMensagens = QStringLiteral("Erro!");
 inline const QString PerguntaAntesDeAbrir = QStringLiteral("O arquivo não foi salvo. Salvar antes de abrir um arquivo novo?");
 inline const QString PerguntaAntesDeSair = QStringLiteral("O arquivo não foi salvo. Salvar antes de sair?");
+inline const QString PerguntaRecuperarArquivo = QStringLiteral(
+    "O programa foi encerrado sem salvar as alterações do arquivo \"%1\". Recuperar as alterações?");
+inline const QString PerguntaRecuperarCartaoNovo = QStringLiteral(
+    "O programa foi encerrado sem salvar as alterações de um cartão novo. Recuperar as alterações?");
 inline const QString ErroDeLeitura = QStringLiteral("O arquivo não foi encontrado ou houve erro de leitura do arquivo.");
 
 }  // namespace Textos

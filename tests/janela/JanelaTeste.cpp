@@ -23,9 +23,10 @@ JanelaTeste::~JanelaTeste()
     QDir::setCurrent(pastaAnterior_);
 }
 
-void JanelaTeste::AbrirJanela()
+void JanelaTeste::AbrirJanela(std::deque<bool> respostas)
 {
     auto roteiro = std::make_unique<DialogosRoteirizados>();
+    roteiro->Respostas = std::move(respostas);
     dialogos = roteiro.get();
     janela = std::make_unique<TFrmConfig>(std::move(roteiro));
     janela->show();

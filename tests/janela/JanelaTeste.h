@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <memory>
 #include <string>
 
@@ -19,8 +20,9 @@ protected:
     JanelaTeste();
     ~JanelaTeste() override;
 
-    // Creates the window (running its start-up) and shows it, active, with focus working.
-    void AbrirJanela();
+    // Creates the window (running its start-up, which may ask the prepared questions) and shows
+    // it, active, with focus working.
+    void AbrirJanela(std::deque<bool> respostas = {});
 
     QString Caminho(const QString& nome) const { return pasta_.filePath(nome); }
     std::string Bytes(const QString& nome) const;

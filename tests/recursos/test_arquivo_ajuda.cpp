@@ -267,7 +267,8 @@ TEST_F(ArquivoAjuda, ListaAsTeclasDeAtalho)
     const std::vector<QStringList> esperadas = {
         {QStringLiteral("Ctrl+N"), QStringLiteral("Novo")},       {QStringLiteral("Ctrl+O"), QStringLiteral("Abrir")},
         {QStringLiteral("Ctrl+S"), QStringLiteral("Salvar...")}, {QStringLiteral("Ctrl+Q"), QStringLiteral("Fechar")},
-        {QStringLiteral("F1"), QStringLiteral("Ajuda")},
+        {QStringLiteral("F1"), QStringLiteral("Ajuda")},         {QStringLiteral("Ctrl+Z"), QStringLiteral("Desfazer")},
+        {QStringLiteral("Ctrl+Y"), QStringLiteral("Refazer")},    {QStringLiteral("Ctrl+Shift+Z"), QStringLiteral("Refazer")},
     };
     EXPECT_EQ(linhas, esperadas);
 }
