@@ -112,9 +112,10 @@ TEST_F(Acessibilidade, EveryControlHasItsCaptionOrLabelAsNameItsRoleAndItsHintAs
         EXPECT_TRUE(NomesFalados(interface).contains(esperado.Nome))
             << esperado.Campo << ": " << NomesFalados(interface).join(" | ").toStdString();
         EXPECT_EQ(interface->role(), esperado.Papel) << esperado.Campo;
-        if (!controle->toolTip().isEmpty())
+        if (!controle->toolTip().isEmpty()) {
             EXPECT_EQ(interface->text(QAccessible::Description).toStdString(), controle->toolTip().toStdString())
                 << esperado.Campo;
+        }
     }
     // Its hint is not shown, but read.
     EXPECT_EQ(Texto(janela->Cobdigito, QAccessible::Description),
