@@ -27,6 +27,7 @@ class Historico {
 public:
     // Steps kept; the oldest go first.
     static constexpr std::size_t Limite = 500;
+    static_assert(Limite >= 200, "an operator can take back at least 200 actions");
 
     // An action has just changed the editor away from `antes`; whatever was undone is gone.
     void Registrar(EstadoEdicao antes);

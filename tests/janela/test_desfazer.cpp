@@ -247,18 +247,6 @@ TEST_F(Desfazer, UndoWhileTypingANameTakesTheTypingBack)
     EXPECT_EQ(janela->EdtNome->text(), QStringLiteral("Questões"));
 }
 
-TEST_F(Desfazer, KeepsAtLeastTwoHundredSteps)
-{
-    for (int i = 0; i < 105; ++i) {
-        SetaParaCima(janela->SpeLinhaFinal);
-        SetaParaBaixo(janela->SpeLinhaFinal);
-    }
-    for (int i = 0; i < 210; ++i)
-        CtrlZ();
-    EXPECT_EQ(janela->HistoricoDeEdicao().PassosParaRefazer(), 210u);
-    EXPECT_TRUE(Salvo()) << "back at the start-up card";
-}
-
 // Random actions with random undo and redo, against a plain list of what the screen showed.
 TEST_F(Desfazer, RandomActionsUndoAndRedoFollowAListOfSnapshots)
 {
