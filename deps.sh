@@ -10,10 +10,10 @@ PACKAGES=(
   libxcb1-dev                                # the start-up benchmark's stopwatch watches the display
   fonts-liberation2 fonts-dejavu-core        # the window's sans fonts
   xvfb xauth imagemagick                     # a virtual display, and screenshots for the end-to-end test
-  xdotool                                    # clicks and keys for the end-to-end crash-recovery test
+  xdotool                                    # clicks and keys for the end-to-end crash-recovery and screen-reader tests
   desktop-file-utils appstream               # validating the installed menu entry and metainfo
   dpkg-dev                                   # the Debian package's library dependencies (dpkg-shlibdeps)
-  at-spi2-core python3-pyatspi dbus-daemon  # the test that reads the running program as a screen reader does
+  at-spi2-core python3-pyatspi dbus-daemon   # the test that reads the running program as a screen reader does
 )
 
 missing=()
