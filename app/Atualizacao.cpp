@@ -31,6 +31,7 @@ int IndiceDaLista(int valor, int itens)
 void TFrmConfig::AtualizarRegistro()
 {
     const int g = GrupoAtual();
+    grupoMostrado_ = g;
     const TGrupo grupo = Cartao.Grupos[g];
 
     EdtNome->setText(DeWindows1252(grupo.Nome));

@@ -18,7 +18,8 @@
 
 EstadoEdicao TFrmConfig::EstadoAtual() const
 {
-    return {Cartao, SpeNumGrupo->Value(), SpeNumGrupo->isEnabled(), ModoMascara, celulasDesmascaradas_};
+    // The group the panel shows: when an action starts, the selector may already hold the next one.
+    return {Cartao, grupoMostrado_, SpeNumGrupo->isEnabled(), ModoMascara, celulasDesmascaradas_};
 }
 
 void TFrmConfig::AposEvento()

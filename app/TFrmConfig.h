@@ -179,6 +179,7 @@ private:
 
     Historico historico_;
     int profundidadeAcao_ = 0;
+    int grupoMostrado_ = 1;  // the group of the last refresh
     std::bitset<TamanhoMascara + 1> celulasDesmascaradas_;
     TCartao cartaoSalvo_;   // the card as the last file command left it saved
     QString arquivoAtual_;  // full path of the file on screen; empty for a new card
