@@ -31,7 +31,9 @@ TEST_F(SuperficieImagemTeste, ImagemTemOTamanhoEOFormatoDoCartao)
 {
     EXPECT_EQ(imagem().width(), 240);
     EXPECT_EQ(imagem().height(), 850);
-    EXPECT_EQ(imagem().format(), QImage::Format_RGB32);
+    // One byte a pixel: a quarter of the memory of a 32-bit picture.
+    EXPECT_EQ(imagem().format(), QImage::Format_Indexed8);
+    EXPECT_EQ(imagem().sizeInBytes(), 240 * 850);
     EXPECT_TRUE(SoCor(imagem(), RetanguloSuperficie, Fundo));
 }
 
