@@ -1,6 +1,7 @@
-// Plugins set aside until the window's first frame: that frame still draws Qt's own pictures
-// with the built-in readers, and everything comes back afterwards.
+// What the start-up leaves out, and that nothing else changes for it: plugins set aside until the
+// window's first frame, and the window built under its own font.
 
+#include "JanelaTeste.h"
 #include "PluginsAdiados.h"
 
 #include <QApplication>
@@ -40,4 +41,22 @@ TEST(PluginsAdiados, OPrimeiroQuadroUsaOsLeitoresEmbutidosEDepoisTudoVolta)
     // The style's PNG frame, read again with every plugin there, gives the same pixels.
     QPixmapCache::clear();
     EXPECT_EQ(MolduraDeCaixa(), semPlugins);
+}
+
+// The window is built under its own font so the default one is never loaded for it; the
+// application's font, which dialogs and hints use, is the same afterwards.
+using FonteDoPrograma = JanelaTeste;
+
+TEST_F(FonteDoPrograma, AJanelaDeixaAFonteDoProgramaComoEstava)
+{
+    QFont propria(QStringLiteral("DejaVu Serif"));
+    propria.setPointSize(15);
+    QApplication::setFont(propria);
+    AbrirJanela();
+    EXPECT_EQ(janela->font().family(), QStringLiteral("Liberation Sans"));
+    EXPECT_EQ(janela->font().pixelSize(), 11);
+    EXPECT_EQ(QApplication::font(), propria);
+    janela.reset();
+    EXPECT_EQ(QApplication::font(), propria);
+    EXPECT_EQ(QWidget().font(), propria);
 }
