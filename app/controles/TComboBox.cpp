@@ -24,10 +24,18 @@ private:
 TComboBox::TComboBox(QWidget* parent)
     : QComboBox(parent)
 {
-    setItemDelegate(new DelegadoAlturaFixa(AlturaItens, this));
     // activated, unlike currentIndexChanged, never comes from setCurrentIndex.
     connect(this, &QComboBox::activated, this, &TComboBox::Change);
     setFocusPolicy(Qt::StrongFocus);
+}
+
+void TComboBox::showPopup()
+{
+    if (!alturaPosta_) {
+        setItemDelegate(new DelegadoAlturaFixa(AlturaItens, this));
+        alturaPosta_ = true;
+    }
+    QComboBox::showPopup();
 }
 
 void TComboBox::wheelEvent(QWheelEvent* evento)

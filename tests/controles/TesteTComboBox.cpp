@@ -55,9 +55,13 @@ TEST(TComboBoxCodigo, IndiceDoCodigoNaoAvisa)
     EXPECT_TRUE(escolhas.indices.empty());
 }
 
-// The open list's entries are 16 pixels high, not the style's taller menu rows.
+// The open list's entries are 16 pixels high, not the style's taller menu rows. The list itself is
+// made only when it first opens.
 TEST_F(ListaNaJanela, ItensDaListaAbertaTem16Pixels)
 {
+    lista->SetItemIndex(1);
+    QTest::keyClick(lista, Qt::Key_Down);
+    EXPECT_TRUE(lista->findChildren<QAbstractItemView*>().isEmpty());
     lista->showPopup();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(lista->view()->window()));
     for (int i = 0; i < lista->count(); ++i)
