@@ -29,6 +29,7 @@ signals:
 
 protected:
     void wheelEvent(QWheelEvent* evento) override;
+    void changeEvent(QEvent* evento) override;
 
 private:
     bool alturaPosta_ = false;
