@@ -1,5 +1,7 @@
 #include "TImagemCartao.h"
 
+#include "SuperficieImagem.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -12,7 +14,7 @@ TImagemCartao::TImagemCartao(const QImage& imagem, QWidget* pai) : QWidget(pai),
 void TImagemCartao::paintEvent(QPaintEvent* evento)
 {
     QPainter pintor(this);
-    pintor.drawImage(evento->rect(), imagem_, evento->rect());
+    PintarImagemDoCartao(pintor, evento->rect(), imagem_);
 }
 
 void TImagemCartao::mousePressEvent(QMouseEvent* evento)

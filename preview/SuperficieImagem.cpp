@@ -3,6 +3,8 @@
 #include "FonteMiuda.h"
 #include "Geometria.h"
 
+#include <QPainter>
+
 #include <algorithm>
 #include <cstring>
 
@@ -260,5 +262,15 @@ void SuperficieImagem::EscreverGlifo(const Pixels& pixels, const Glifo& glifo, i
         const unsigned bits = glifo[static_cast<std::size_t>(gy)];
         for (int gx = primeiraColuna; gx < ultimaColuna; ++gx)
             linha[esquerda + gx] = (bits >> (LarguraGlifo - 1 - gx)) & 1U ? corFonte_ : pincel_;
+    }
+}
+
+void PintarImagemDoCartao(QPainter& pintor, const QRect& area, const QImage& imagem)
+{
+    constexpr int AlturaFaixa = 64;
+    const QRect parte = area & imagem.rect();
+    for (int y = parte.top(); y <= parte.bottom(); y += AlturaFaixa) {
+        const QRect faixa(parte.left(), y, parte.width(), std::min(AlturaFaixa, parte.bottom() + 1 - y));
+        pintor.drawImage(faixa.topLeft(), imagem.copy(faixa).convertToFormat(QImage::Format_RGB32));
     }
 }

@@ -26,6 +26,15 @@ constexpr Cor DeQRgb(QRgb rgb)
     return static_cast<Cor>(qRed(rgb)) | static_cast<Cor>(qGreen(rgb)) << 8 | static_cast<Cor>(qBlue(rgb)) << 16;
 }
 
+class QPainter;
+class QRect;
+
+// Paints the part area of the card picture at the same place. In bands converted to 32 bits
+// first, which Qt then copies: drawn directly, the indexed picture goes through Qt's pixel-by-pixel
+// path, several times slower. Each band is a small temporary, so a paint never holds a second
+// whole picture.
+void PintarImagemDoCartao(QPainter& pintor, const QRect& area, const QImage& imagem);
+
 class SuperficieImagem final : public Superficie {
 public:
     // A white picture until the first redraw.
