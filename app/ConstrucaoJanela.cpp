@@ -14,6 +14,7 @@
 #include "Textos.h"
 #include "ValidadorNome.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -80,6 +81,20 @@ TSpinEdit* Contador(QWidget* pai, int minimo, int maximo, int valor)
     return contador;
 }
 
+// While it lives, the application's font is the window's. Qt's line edits lay out their empty
+// text in the application's font while they are constructed, before they take their own: built
+// this way, the window never loads the default font, a second font file at every start.
+class FonteDaJanelaDuranteAConstrucao {
+public:
+    explicit FonteDaJanelaDuranteAConstrucao(const QFont& fonte) { QApplication::setFont(fonte); }
+    ~FonteDaJanelaDuranteAConstrucao() { QApplication::setFont(fonteDoPrograma_); }
+    FonteDaJanelaDuranteAConstrucao(const FonteDaJanelaDuranteAConstrucao&) = delete;
+    FonteDaJanelaDuranteAConstrucao& operator=(const FonteDaJanelaDuranteAConstrucao&) = delete;
+
+private:
+    const QFont fonteDoPrograma_ = QApplication::font();
+};
+
 TComboBox* Lista(QWidget* pai, const QStringList& itens)
 {
     auto* lista = new TComboBox(pai);
@@ -92,9 +107,11 @@ TComboBox* Lista(QWidget* pai, const QStringList& itens)
 
 void TFrmConfig::CriarControles()
 {
+    const QFont fonteJanela = Fonte(11);
+    const FonteDaJanelaDuranteAConstrucao fonteDuranteAConstrucao(fonteJanela);
     setWindowTitle(Textos::TituloJanela);
     setWindowIcon(IconeJanela());
-    setFont(Fonte(11));
+    setFont(fonteJanela);
     QPalette paleta = palette();
     paleta.setColor(QPalette::Window, paleta.color(QPalette::Button));
     setPalette(paleta);

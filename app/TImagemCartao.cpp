@@ -3,6 +3,7 @@
 #include "Cartao.h"
 #include "DescricaoCelula.h"
 #include "Geometria.h"
+#include "SuperficieImagem.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
@@ -90,7 +91,7 @@ void TImagemCartao::AnunciarSeMudou()
 void TImagemCartao::paintEvent(QPaintEvent* evento)
 {
     QPainter pintor(this);
-    pintor.drawImage(evento->rect(), imagem_, evento->rect());
+    PintarImagemDoCartao(pintor, evento->rect(), imagem_);
     if (hasFocus()) {
         const QRect area = AreaCursor();
         pintor.fillRect(area.left(), area.top(), area.width(), 1, CorCursor);

@@ -1,4 +1,5 @@
 #include "Idioma.h"
+#include "PluginsAdiados.h"
 #include "TFrmConfig.h"
 
 #include <QApplication>
@@ -22,6 +23,7 @@ int main(int argc, char** argv)
     UsarPortuguesDoBrasil();
 
     TFrmConfig FrmConfig;
+    AdiarPluginsAtePrimeiraPintura(FrmConfig);
     FrmConfig.showMaximized();
     aplicacao.exec();
     return 0;

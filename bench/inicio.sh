@@ -5,9 +5,11 @@
 #   bench/inicio.sh [-n RUNS] [-b BUILD_FOLDER] [OTHER_ORTELO...]
 #
 # Builds what it needs in BUILD_FOLDER (default build-bench, Release) and prints the medians of
-# RUNS interleaved runs (default 7) and their ratios to the bare window. A second yardstick, the
-# bare window with one line of text, shows what starting the font system alone costs. Further
-# Ortelo executables given as arguments (say, an older build) join the same interleaved runs.
+# RUNS interleaved runs (default 7) and their ratios to the bare window, with the processor time
+# each run took in all, which a busy machine disturbs less than the time to the mapping. A second
+# yardstick, the bare window with one line of text, shows what starting the font system alone
+# costs. Further Ortelo executables given as arguments (say, an older build) join the same
+# interleaved runs.
 set -euo pipefail
 raiz=$(cd "$(dirname "$0")/.." && pwd)
 
@@ -76,11 +78,13 @@ mediana() {  # column of the results file for one program
 
 tempoNua=$(mediana 0 2)
 memoriaNua=$(mediana 0 3)
-printf '%-40s %10s %12s %10s %10s\n' "program" "map (ms)" "peak (MB)" "time ×" "memory ×"
+cpuNua=$(mediana 0 4)
+printf '%-40s %10s %12s %10s %10s %10s %8s\n' "program" "map (ms)" "peak (MB)" "time ×" "memory ×" "cpu (ms)" "cpu ×"
 for i in "${!programas[@]}"; do
   tempo=$(mediana "$i" 2)
   memoria=$(mediana "$i" 3)
-  awk -v n="${nomes[i]}" -v t="$tempo" -v m="$memoria" -v t0="$tempoNua" -v m0="$memoriaNua" \
-    'BEGIN { printf "%-40s %10.1f %12.1f %10.2f %10.2f\n", n, t, m / 1024, t / t0, m / m0 }'
+  cpu=$(mediana "$i" 4)
+  awk -v n="${nomes[i]}" -v t="$tempo" -v m="$memoria" -v c="$cpu" -v t0="$tempoNua" -v m0="$memoriaNua" -v c0="$cpuNua" \
+    'BEGIN { printf "%-40s %10.1f %12.1f %10.2f %10.2f %10.1f %8.2f\n", n, t, m / 1024, t / t0, m / m0, c, c / c0 }'
 done
 echo "medians of $rodadas interleaved runs; all runs: $(tr '\n' ';' < "$resultados")" >&2

@@ -20,9 +20,17 @@ public:
     int ItemIndex() const { return currentIndex(); }
     void SetItemIndex(int indice) { setCurrentIndex(indice); }
 
+    // Sets the entries' height first: the open list is made on its first opening, not with the
+    // control, so three hidden lists (a quarter of the window's widgets) cost nothing at start-up.
+    void showPopup() override;
+
 signals:
     void Change();
 
 protected:
     void wheelEvent(QWheelEvent* evento) override;
+    void changeEvent(QEvent* evento) override;
+
+private:
+    bool alturaPosta_ = false;
 };

@@ -65,6 +65,29 @@ TEST_F(ListaNaJanela, ItensDaListaAbertaTem16Pixels)
     lista->hidePopup();
 }
 
+// The open list is made when it first opens, not with the control, and has the control's font
+// even when that font was given before the control was shown.
+TEST_F(ListaNaJanela, ListaAbertaFeitaAoAbrirComAFonteDoControle)
+{
+    auto* outra = new TComboBox(&t.janela);
+    outra->addItems({"A", "B", "C"});
+    QFont fonte(QStringLiteral("Liberation Sans"));
+    fonte.setPixelSize(13);
+    fonte.setBold(true);
+    outra->setFont(fonte);
+    outra->setGeometry(10, 40, 100, 22);
+    outra->show();
+    QTest::keyClick(outra, Qt::Key_Down);
+    EXPECT_TRUE(outra->findChildren<QAbstractItemView*>().isEmpty());
+
+    outra->showPopup();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(outra->view()->window()));
+    EXPECT_EQ(outra->view()->font().pixelSize(), 13);
+    EXPECT_TRUE(outra->view()->font().bold());
+    EXPECT_EQ(outra->view()->visualRect(outra->model()->index(0, 0)).height(), TComboBox::AlturaItens);
+    outra->hidePopup();
+}
+
 // Event model: the operator's choice raises Change with the new index in place.
 TEST_F(ListaNaJanela, EscolhaPeloTecladoAvisa)
 {

@@ -38,7 +38,8 @@ protected:
 
     Tela Agora() const
     {
-        const QImage& imagem = janela->ImagemCartao();
+        // Compared as colours: an indexed picture may number the same colours differently.
+        const QImage imagem = janela->ImagemCartao().convertToFormat(QImage::Format_RGB32);
         const QByteArray pixels(reinterpret_cast<const char*>(imagem.constBits()), imagem.sizeInBytes());
         return {janela->Cartao, janela->SpeNumGrupo->Value(), janela->ModoMascara,
                 QCryptographicHash::hash(pixels, QCryptographicHash::Sha1)};

@@ -135,3 +135,33 @@ TEST(ImagemIgualAReferencia, CartoesDeTodosOsTipos)
             EXPECT_TRUE(MesmosPixels(rapida.Imagem(), referencia.Imagem()));
         }
 }
+
+// The picture holds 256 colours at once: colours no pixel shows any more give their entries to new
+// ones, so any number of colours drawn in turn keeps the exact pixels.
+TEST(ImagemIgualAReferencia, CoresEmSequenciaAlemDaTabela)
+{
+    CompararComAReferencia([](Superficie& s) {
+        for (Cor cor = 0; cor < SuperficieImagem::MaximoDeCores; ++cor) {
+            const int k = static_cast<int>(cor % 40);
+            s.DefinirPincel(cor * 0x010203);
+            s.Preencher({k, 0, k + 200, 10});  // the same rows each time: earlier colours vanish
+            s.DefinirFonte(FonteCartao, TamanhoFonteGrupo, cor * 0x030201);
+            s.EscreverTexto({0, 20, 240, 28}, k, 20, "8A");
+            s.PreencherDoisPlanos(cor * 0x020301, {0, 40, 240, 50}, cor * 0x010302, {k, 40, k + 20, 50});
+        }
+    });
+}
+
+// With every entry on the picture, one more colour draws in the nearest colour held.
+TEST(ImagemIgualAReferencia, CorAlemDeTodasAsEntradasUsaAMaisProxima)
+{
+    SuperficieImagem superficie;
+    for (int i = 0; i < SuperficieImagem::MaximoDeCores; ++i) {
+        superficie.DefinirPincel(static_cast<Cor>(i) * 0x010101);  // greys 0..255, one pixel each
+        superficie.Preencher({i % 240, i / 240, i % 240 + 1, i / 240 + 1});
+    }
+    superficie.DefinirPincel(0x00FF8080);
+    superficie.Preencher({0, 100, 1, 101});
+    EXPECT_EQ(superficie.Imagem().pixel(0, 100) & 0xFFFFFF, 0xAAAAAAU);  // grey 170 is nearest
+    EXPECT_EQ(superficie.Imagem().pixel(5, 0) & 0xFFFFFF, 0x050505U);    // the greys keep their pixels
+}

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QPainter>
+
 #include <climits>
 
 namespace {
@@ -31,7 +33,9 @@ TEST_F(SuperficieImagemTeste, ImagemTemOTamanhoEOFormatoDoCartao)
 {
     EXPECT_EQ(imagem().width(), 240);
     EXPECT_EQ(imagem().height(), 850);
-    EXPECT_EQ(imagem().format(), QImage::Format_RGB32);
+    // One byte a pixel: a quarter of the memory of a 32-bit picture.
+    EXPECT_EQ(imagem().format(), QImage::Format_Indexed8);
+    EXPECT_EQ(imagem().sizeInBytes(), 240 * 850);
     EXPECT_TRUE(SoCor(imagem(), RetanguloSuperficie, Fundo));
 }
 
@@ -148,4 +152,29 @@ TEST_F(SuperficieImagemTeste, TodosOsCaracteresDaFonteSaoLegiveisEDistintos)
     EXPECT_EQ(LerTexto(imagem(), {0, 100, 240, 108}, 0, TamanhoFonteGrupo, Vermelho), "0123456789ABCDE");
     EXPECT_EQ(GlifoDe('F'), nullptr);
     EXPECT_EQ(GlifoDe('a'), nullptr);
+}
+
+// Painting the picture in 32-bit bands gives the pixels of drawing the indexed picture directly,
+// for the whole picture and for parts that start and end inside bands and off the picture.
+TEST_F(SuperficieImagemTeste, PintarEmFaixasDaOsPixelsDoDesenhoDireto)
+{
+    for (int i = 0; i < 200; ++i) {
+        superficie.DefinirPincel(static_cast<Cor>(i) * 0x030507);
+        superficie.Preencher({i % 240, i * 4, i % 240 + 17, i * 4 + 9});
+    }
+    for (const QRect area : {QRect(0, 0, 240, 850), QRect(13, 70, 101, 300), QRect(0, 63, 240, 2),
+                             QRect(200, 800, 100, 100), QRect(-5, -5, 20, 20)}) {
+        QImage emFaixas(240, 850, QImage::Format_RGB32);
+        emFaixas.fill(Qt::cyan);
+        QImage direto = emFaixas;
+        {
+            QPainter pintor(&emFaixas);
+            PintarImagemDoCartao(pintor, area, imagem());
+        }
+        {
+            QPainter pintor(&direto);
+            pintor.drawImage(area, imagem(), area);
+        }
+        EXPECT_EQ(emFaixas, direto) << area.x() << " " << area.y() << " " << area.width() << " " << area.height();
+    }
 }
