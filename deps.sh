@@ -13,6 +13,9 @@ PACKAGES=(
   xdotool                                    # clicks and keys for the end-to-end crash-recovery test
   desktop-file-utils appstream               # validating the installed menu entry and metainfo
   dpkg-dev                                   # the Debian package's library dependencies (dpkg-shlibdeps)
+  scdoc                                      # the manual pages, made from their scdoc sources at build time
+  lintian man-db                             # the package test: lintian, and man -l on the manual pages
+  devscripts                                 # hardening-check (perl and binutils only: no recommends needed)
 )
 
 missing=()
