@@ -26,8 +26,9 @@ for f in bin/ortelo bin/ortelo-cartao libexec/ortelo/Ortelo share/ortelo/Ortelo.
 done
 verificar "the license is only in copyright" test ! -e "$doc/LICENSE"
 
-# No error or warning; a hardened build gets no tag at all, pedantic ones included. Lintian also
-# checks the compression of the changelogs and pages, the copyright format and the whatis lines.
+# No error or warning; a hardened build gets no tag at all but the overridden ones, pedantic ones
+# included. Lintian also checks the changelogs' and pages' compression, the copyright format and
+# the pages' whatis lines.
 if [ "$3" = ON ]; then nivel=(-I --pedantic --fail-on error,warning,info,pedantic); else nivel=(--fail-on error,warning); fi
 lintian --allow-root "${nivel[@]}" "$pacote" > "$tmp/lintian.log" 2>&1 || { cat "$tmp/lintian.log"; verificar "lintian" false; }
 
@@ -56,11 +57,12 @@ documentados COMANDOS $(listados Comandos)
 documentados OPÇÕES $(tr -s ' [],|' '\n' <<< "$ajuda" | grep -E '^-(-|-?[a-z][a-z-]*)$' | sort -u || true)
 documentados "CÓDIGOS DE SAÍDA" $(listados 'Códigos de saída')
 
-# Hardened as dpkg-buildflags gives it. Control-flow protection is not asked for: Debian 12 does not
-# build with it, and its C start files lack the marks that would let a program claim it.
+# Both programs lose .comment in every build; lintian only tells in its pedantic run.
 for programa in "${programas[@]}"; do
     verificar "$(basename "$programa") has no .comment section" bash -c "! readelf -SW '$programa' | grep -qF ' .comment '"
 done
+# Hardened as dpkg-buildflags gives it. Control-flow protection is not asked for: Debian 12 does not
+# build with it, and its C start files lack the marks that would let a program claim it.
 if [ "$3" = ON ]; then
     verificar "hardening-check of ortelo-cartao" hardening-check --nocfprotection "${programas[0]}"
     # The window's program holds no fortified libc call to find (the lintian override says why), so
