@@ -14,6 +14,9 @@ PACKAGES=(
   desktop-file-utils appstream               # validating the installed menu entry and metainfo
   dpkg-dev                                   # the Debian package's library dependencies (dpkg-shlibdeps)
   at-spi2-core python3-pyatspi dbus-daemon   # the test that reads the running program as a screen reader does
+  scdoc                                      # the manual pages, made from their scdoc sources at build time
+  lintian man-db                             # the package test: lintian, and man -l on the manual pages
+  devscripts                                 # hardening-check (perl and binutils only: no recommends needed)
 )
 
 missing=()

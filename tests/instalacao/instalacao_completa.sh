@@ -13,8 +13,10 @@ prefixo=$tmp/raiz/opt/ortelo lancador=$tmp/raiz/opt/ortelo/$2/ortelo dados=$tmp/
 falhas=0
 verificar() { "${@:2}" || { echo "FAILED: $1"; falhas=$((falhas + 1)); }; }
 verificar "the launcher and the program are installed" test -x "$lancador" -a -x "$prefixo/$3"
-for arquivo in ortelo/Ortelo.hlp icons/hicolor/scalable/apps/ortelo.svg doc/ortelo/README.md doc/ortelo/LICENSE \
-    doc/ortelo/copyright; do verificar "$arquivo is installed" test -s "$dados/$arquivo"; done
+for arquivo in ortelo/Ortelo.hlp icons/hicolor/scalable/apps/ortelo.svg doc/ortelo/README.md doc/ortelo/copyright \
+    doc/ortelo/changelog.gz man/man1/ortelo.1.gz man/man1/ortelo-cartao.1.gz; do
+    verificar "$arquivo is installed" test -s "$dados/$arquivo"
+done
 for t in 16 32 48 64 128 256; do
     verificar "the $t px icon" [ "$(identify -format '%m %wx%h' "$dados/icons/hicolor/${t}x$t/apps/ortelo.png")" = "PNG ${t}x$t" ]
 done
