@@ -5,6 +5,7 @@
 
 #include "ArquivoCfg.h"
 #include "Cartao.h"
+#include "CartaoPiorCaso.h"
 #include "TComboBox.h"
 #include "TFrmConfig.h"
 #include "TImagemCartao.h"
@@ -23,24 +24,6 @@
 #include <memory>
 
 namespace {
-
-// Ten groups of nine lines of the item-number-heavy types: every line drawn, most cells with text.
-TCartao CartaoPiorCaso()
-{
-    TCartao cartao;
-    IniciarPadroes(cartao);
-    MontarCartaoNovo(cartao);
-    constexpr int tipos[] = {3, 4, 5, 6};
-    cartao.NumGrupos = MaxGrupos;
-    for (int g = 1; g <= MaxGrupos; ++g) {
-        TGrupo& grupo = cartao.Grupos[static_cast<std::size_t>(g)];
-        grupo.LinhaInicial = 9 * (g - 1) + 1;
-        grupo.LinhaFinal = 9 * g;
-        grupo.Tipo = tipos[(g - 1) % 4];
-    }
-    cartao.NumLinhas = MaxLinhas;
-    return cartao;
-}
 
 // Counts the paints of the card picture, so each action can be checked to have reached the screen.
 class ContadorDePinturas : public QObject {

@@ -1,29 +1,13 @@
 // Worst-case redraw: 90 lines in ten groups of the item-number-heavy types.
 
 #include "Cartao.h"
+#include "CartaoPiorCaso.h"
 #include "DesenhoCartao.h"
 #include "SuperficieImagem.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
-
-TCartao CartaoPiorCaso()
-{
-    TCartao cartao;
-    IniciarPadroes(cartao);
-    MontarCartaoNovo(cartao);
-    constexpr int tipos[] = {3, 4, 5, 6};
-    cartao.NumGrupos = MaxGrupos;
-    for (int g = 1; g <= MaxGrupos; ++g) {
-        TGrupo& grupo = cartao.Grupos[static_cast<std::size_t>(g)];
-        grupo.LinhaInicial = 9 * (g - 1) + 1;
-        grupo.LinhaFinal = 9 * g;
-        grupo.Tipo = tipos[(g - 1) % 4];
-    }
-    cartao.NumLinhas = MaxLinhas;
-    return cartao;
-}
 
 // Counts the calls only, to separate the layout work from the pixel work.
 class SuperficieNula final : public Superficie {
