@@ -10,6 +10,7 @@
 #include "Textos.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QTimer>
 
@@ -27,7 +28,7 @@ void TFrmConfig::OferecerRecuperacao()
     if (!achado)
         return;
     const QString caminho = QFile::decodeName(QByteArray::fromStdString(achado->Caminho));
-    const QString nome = caminho.mid(caminho.lastIndexOf(QLatin1Char('/')) + 1);
+    const QString nome = QFileInfo(caminho).fileName();
     const QString pergunta = nome.isEmpty() ? Textos::PerguntaRecuperarCartaoNovo
                                             : Textos::PerguntaRecuperarArquivo.arg(nome);
     if (!dialogos_->PerguntarSimNao(pergunta)) {
@@ -37,7 +38,7 @@ void TFrmConfig::OferecerRecuperacao()
     // Shown as Open shows a file read, but marked unsaved under the original file's name.
     Cartao = achado->Cartao;
     arquivoAtual_ = caminho;
-    EdtArquivo->setText(nome);
+    MostrarNomeArquivo(caminho);
     AlinharControlesAoCartao();
     SpeNumGrupo->SetText(QStringLiteral("1"));
     SpeNumGrupoChange();

@@ -127,12 +127,6 @@ TEST_F(Acessibilidade, EveryControlHasItsCaptionOrLabelAsNameItsRoleAndItsHintAs
     EXPECT_EQ(Texto(janela->RdgHabilitado->Botao(1), QAccessible::Name), "Não");
 }
 
-TEST_F(Acessibilidade, TheMaskButtonIsReadWithItsCurrentCaption)
-{
-    Clicar(janela->BitMascara);
-    EXPECT_EQ(Texto(janela->BitMascara, QAccessible::Name), "Click Aqui Quando Terminar a seleção");
-}
-
 // The picture's name is its cursor cell, after a move, a toggle or a redraw alike. (The events
 // that announce it reach no listener on the offscreen platform, which has no accessibility
 // bridge; the test of the running program over the accessibility bus checks them.)

@@ -169,34 +169,6 @@ INSTANTIATE_TEST_SUITE_P(
         Acao{"MaskSelectionEnded", LigarSelecaoEApagarRotulo, [](CadaAcao& t) { t.Clicar(t.J().BitMascara); }}),
     [](const auto& info) { return std::string(info.param.Nome); });
 
-TEST_F(Desfazer, MovingToAnotherGroupOrSwitchingTheSelectionOnIsNoStep)
-{
-    MontarCartao();
-    const std::size_t passos = janela->HistoricoDeEdicao().PassosParaDesfazer();
-    SetaParaCima(janela->SpeNumGrupo);
-    Clicar(janela->BitMascara);
-    EXPECT_EQ(janela->HistoricoDeEdicao().PassosParaDesfazer(), passos);
-}
-
-TEST_F(Desfazer, ARuleThatSpringsBackOrReentersIsOneStep)
-{
-    // The last group reaching line 90 leaves no room: the raised count springs back.
-    SetaParaCima(janela->SpeLinhaFinal, 89);
-    const std::size_t passos = janela->HistoricoDeEdicao().PassosParaDesfazer();
-    SetaParaCima(janela->SpeMaxGrupo);
-    EXPECT_EQ(janela->Cartao.NumGrupos, 1);
-    EXPECT_EQ(janela->HistoricoDeEdicao().PassosParaDesfazer(), passos);
-
-    // Lowering the count runs the selector's and the refresh's handlers inside it.
-    SetaParaBaixo(janela->SpeLinhaFinal, 80);
-    SetaParaCima(janela->SpeMaxGrupo);
-    SetaParaCima(janela->SpeNumGrupo);
-    const Tela doisGrupos = Agora();
-    SetaParaBaixo(janela->SpeMaxGrupo);
-    CtrlZ();
-    EXPECT_TRUE(Agora() == doisGrupos);
-}
-
 TEST_F(Desfazer, UndoBackToTheSavedBytesClearsTheUnsavedMarkAndSaveKeepsTheHistory)
 {
     SetaParaCima(janela->SpeLinhaFinal, 2);

@@ -4,6 +4,7 @@
 # Exits 77, which CTest counts as skipped, with the reason when a tool or the bus is missing.
 set -uo pipefail
 programa=$(realpath "$1")
+unset QT_QPA_PLATFORM  # the real window, on the virtual display
 aqui=$(dirname "$(realpath "$0")")
 # Debian's python, which has pyatspi, whatever python3 comes first on the PATH.
 python=/usr/bin/python3

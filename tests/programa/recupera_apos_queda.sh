@@ -4,6 +4,7 @@
 #   recupera_apos_queda.sh ORTELO ORTELO_CARTAO
 set -euo pipefail
 programa=$(realpath "$1")
+unset QT_QPA_PLATFORM  # the real window, on the virtual display
 cartao=$(realpath "$2")
 
 pasta=$(mktemp -d)
