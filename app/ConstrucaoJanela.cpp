@@ -44,13 +44,15 @@ Controle* Colocar(Controle* controle, int esquerda, int topo, int largura, int a
     return controle;
 }
 
-// Labels size themselves to their text.
-QLabel* Rotulo(QWidget* pai, const QString& texto, int esquerda, int topo)
+// A one-line label from (esquerda, topo) up to direita, the edge of the control it names. Its
+// text is drawn from the top, so the label is never measured: sizing it to its text would lay
+// the text out once more than painting does, the largest avoidable cost of building the window.
+QLabel* Rotulo(QWidget* pai, const QString& texto, int esquerda, int topo, int direita, const QFont& fonte = Regular13)
 {
     auto* rotulo = new QLabel(texto, pai);
-    rotulo->setFont(Regular13);
-    rotulo->move(esquerda, topo);
-    rotulo->adjustSize();
+    rotulo->setFont(fonte);
+    rotulo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    rotulo->setGeometry(esquerda, topo, direita - esquerda, rotulo->fontMetrics().height());
     return rotulo;
 }
 
@@ -137,15 +139,10 @@ void TFrmConfig::CriarControles()
     vermelho.setColor(QPalette::WindowText, Qt::red);
     StxConfig->setPalette(vermelho);
 
-    StxPelunca = new QLabel(Textos::FaixaPelunca, this);
-    StxPelunca->setFont(Negrito13);
-    StxPelunca->move(148, 80);
-    StxPelunca->adjustSize();
+    // Under the logo, as wide as it.
+    StxPelunca = Rotulo(this, Textos::FaixaPelunca, 148, 80, 529, Negrito13);
 
-    StxPrograma = new QLabel(Textos::DescricaoPrograma, this);
-    StxPrograma->setFont(Regular13);
-    StxPrograma->move(148, 100);
-    StxPrograma->adjustSize();
+    StxPrograma = Rotulo(this, Textos::DescricaoPrograma, 148, 100, 529);
 
     GrbMascara = Caixa(this, Textos::CaixaMascara, 8, 473, 385, 72, Negrito13);
     GrbGrupo = Caixa(this, Textos::CaixaGrupo, 8, 320, 513, 149, Negrito13);
@@ -189,7 +186,7 @@ void TFrmConfig::CriarImagemCartao()
 
 void TFrmConfig::CriarCaixaArquivo()
 {
-    LblArquivo = Rotulo(GrbArquivo, Textos::ArquivoAtual, 6, 25);
+    LblArquivo = Rotulo(GrbArquivo, Textos::ArquivoAtual, 6, 25, 88);
 
     EdtArquivo = Colocar(new TEditMoldurado(GrbArquivo->palette().color(QPalette::ToolTipBase), GrbArquivo), 88, 24,
                          129, 22, Regular13);
@@ -224,11 +221,11 @@ void TFrmConfig::CriarCaixaCartao()
 
     GrbFormato = Caixa(GrbCartao, Textos::CaixaFormato, 240, 16, 265, 105, Regular13);
     GrbFormato->setToolTip(Textos::DicaFormato);
-    LblNumGrupo = Rotulo(GrbFormato, Textos::NumeroDeGrupos, 8, 26);
+    LblNumGrupo = Rotulo(GrbFormato, Textos::NumeroDeGrupos, 8, 26, 220);
     LblNumGrupo->setToolTip(Textos::DicaFormato);
     SpeMaxGrupo = Colocar(Contador(GrbFormato, 1, MaxGrupos, 1), 220, 25, 37, 26, Regular13);
     SpeMaxGrupo->setToolTip(Textos::DicaMaxGrupo);
-    LblNumCartao = Rotulo(GrbFormato, Textos::NumeroDeLinhas, 8, 66);
+    LblNumCartao = Rotulo(GrbFormato, Textos::NumeroDeLinhas, 8, 66, 220);
     LblNumCartao->setToolTip(Textos::DicaFormato);
     EdtNumLinha = Colocar(CaixaSomenteLeitura(GrbFormato, QStringLiteral("1")), 220, 61, 21, 24, Regular13);
     EdtNumLinha->setToolTip(Textos::DicaNumLinha);
@@ -236,12 +233,12 @@ void TFrmConfig::CriarCaixaCartao()
 
 void TFrmConfig::CriarCaixaGrupo()
 {
-    LblNumero = Rotulo(GrbGrupo, Textos::NumeroDoGrupo, 6, 26);
-    LblNumInicial = Rotulo(GrbGrupo, Textos::LinhaInicialDoGrupo, 174, 18);
-    LblNumFinal = Rotulo(GrbGrupo, Textos::LinhaFinalDoGrupo, 174, 42);
-    LblNome = Rotulo(GrbGrupo, Textos::NomeDoGrupo, 6, 58);
-    LblDivisao = Rotulo(GrbGrupo, Textos::TipoDoGrupo, 6, 114);
-    LblDigito = Rotulo(GrbGrupo, Textos::DigitoVerificador, 190, 84);
+    LblNumero = Rotulo(GrbGrupo, Textos::NumeroDoGrupo, 6, 26, 116);
+    LblNumInicial = Rotulo(GrbGrupo, Textos::LinhaInicialDoGrupo, 174, 18, 468);
+    LblNumFinal = Rotulo(GrbGrupo, Textos::LinhaFinalDoGrupo, 174, 42, 468);
+    LblNome = Rotulo(GrbGrupo, Textos::NomeDoGrupo, 6, 58, 177);
+    LblDivisao = Rotulo(GrbGrupo, Textos::TipoDoGrupo, 6, 114, 100);
+    LblDigito = Rotulo(GrbGrupo, Textos::DigitoVerificador, 190, 84, 296);
 
     RdgHabilitado = Colocar(new TRadioGroup(Textos::Habilitado, Textos::ItensHabilitado, 2, GrbGrupo), 396, 66,
                             109, 39, Regular13);

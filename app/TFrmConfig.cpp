@@ -27,11 +27,12 @@ TFrmConfig::TFrmConfig(std::unique_ptr<Dialogos> dialogos)
     CriarControles();
     LigarEventos();
     CriarAtalhos();
-    Proteger([this] {
-        Comandar([this] {
-            FormCreate();
-            OferecerRecuperacao();
-        });
+    Proteger([this] { Comandar([this] { FormCreate(); }); });
+    // Once the window is on screen: the question then comes over it, and taking the recovery
+    // slot, which waits for the disk, does not hold the window back.
+    QTimer::singleShot(0, this, [this] {
+        if (!fechamentoConfirmado_)
+            Proteger([this] { Comandar([this] { OferecerRecuperacao(); }); });
     });
     BitNovo->setFocus();
 }

@@ -2,7 +2,7 @@
 
 // Drawing the maker's logo. The drawing (stroked letters, gradients, antialiasing and a font)
 // costs more than the rest of the window's construction, so it runs once, at build time:
-// ortelo_gravar_logo stores its pixels in the program, and LogoPelunca() only copies them.
+// ortelo_gravar_figuras stores its pixels in the program, and LogoPelunca() only copies them.
 
 #include <QImage>
 

@@ -1,38 +1,40 @@
 #include "Figuras.h"
 
-#include "LogoGravado.h"
-#include "ProcessamentoFiguras.h"
+#include "FigurasGravadas.h"
 
 #include <QImage>
 
 namespace {
-// Palette art, 16 colours each. The button pictures use magenta as their key colour; the window
-// icon has a real transparent background, as it is also installed for the desktop.
-#include "figuras/abrir.xpm"
-#include "figuras/ajuda.xpm"
-#include "figuras/fechar.xpm"
-#include "figuras/janela.xpm"
-#include "figuras/mascara.xpm"
-#include "figuras/novo.xpm"
-#include "figuras/salvar.xpm"
+
+// The stored pixels are constant: fromImage copies them, so they are never written.
+QPixmap Pixmap(int largura, int altura, const std::uint32_t* pixels, QImage::Format formato)
+{
+    return QPixmap::fromImage(QImage(reinterpret_cast<const uchar*>(pixels), largura, altura, formato));
+}
+
+QIcon Icone(Figura figura)
+{
+    const FiguraGravada& gravada = FigurasGravadas[static_cast<int>(figura)];
+    QIcon icone;
+    icone.addPixmap(Pixmap(gravada.Lado, gravada.Lado, gravada.Normal, QImage::Format_ARGB32), QIcon::Normal);
+    if (gravada.Desabilitada != nullptr)
+        icone.addPixmap(Pixmap(gravada.Lado, gravada.Lado, gravada.Desabilitada, QImage::Format_ARGB32),
+                        QIcon::Disabled);
+    return icone;
+}
+
 }  // namespace
 
-QIcon IconeJanela()
-{
-    return QIcon(QPixmap::fromImage(AplicarCorTransparente(QImage(janela_xpm))));
-}
+QIcon IconeJanela() { return Icone(Figura::Janela); }
 
 QPixmap LogoPelunca()
 {
-    // Pixels drawn at build time; fromImage copies them, so the constant data is never written.
-    const QImage logo(reinterpret_cast<const uchar*>(LogoGravado), LarguraLogo, AlturaLogo,
-                      QImage::Format_ARGB32_Premultiplied);
-    return QPixmap::fromImage(logo);
+    return Pixmap(LarguraLogo, AlturaLogo, LogoGravado, QImage::Format_ARGB32_Premultiplied);
 }
 
-QIcon FiguraNovo() { return IconeDeBotao(QImage(novo_xpm)); }
-QIcon FiguraAbrir() { return IconeDeBotao(QImage(abrir_xpm)); }
-QIcon FiguraSalvar() { return IconeDeBotao(QImage(salvar_xpm)); }
-QIcon FiguraMascara() { return IconeDeBotao(QImage(mascara_xpm)); }
-QIcon FiguraAjuda() { return IconeDeBotao(QImage(ajuda_xpm)); }
-QIcon FiguraFechar() { return IconeDeBotao(QImage(fechar_xpm)); }
+QIcon FiguraNovo() { return Icone(Figura::Novo); }
+QIcon FiguraAbrir() { return Icone(Figura::Abrir); }
+QIcon FiguraSalvar() { return Icone(Figura::Salvar); }
+QIcon FiguraMascara() { return Icone(Figura::Mascara); }
+QIcon FiguraAjuda() { return Icone(Figura::Ajuda); }
+QIcon FiguraFechar() { return Icone(Figura::Fechar); }

@@ -30,6 +30,7 @@ void JanelaTeste::AbrirJanela(std::deque<bool> respostas)
     dialogos = roteiro.get();
     janela = std::make_unique<TFrmConfig>(std::move(roteiro));
     janela->show();
+    QCoreApplication::processEvents();  // the start-up's last step, once the window is up
     QApplication::setActiveWindow(janela.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(janela.get()));
 }

@@ -142,6 +142,7 @@ TEST_F(Recuperacao, TwoCopiesInOneFolderKeepFilesOfTheirOwnAndADeadCopysFileIsOf
 {
     AbrirJanela();
     TFrmConfig segunda(std::make_unique<DialogosRoteirizados>());
+    QCoreApplication::processEvents();
     SetaParaCima(janela->SpeLinhaFinal, 2);
     segunda.SpeMaxGrupo->stepBy(1);
     janela->GuardarRecuperacaoAgora();

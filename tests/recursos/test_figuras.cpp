@@ -1,5 +1,6 @@
 // The program's pictures: sizes, the transparent key colour, the greyed copies and the logo.
 
+#include "ArteFiguras.h"
 #include "DesenhoLogo.h"
 #include "Figuras.h"
 #include "ProcessamentoFiguras.h"
@@ -19,11 +20,13 @@ namespace {
 struct TFiguraBotao {
     std::string Nome;
     std::function<QIcon()> Criar;
+    Figura Desenho;
 };
 
 const TFiguraBotao FigurasBotao[] = {
-    {"Novo", FiguraNovo},       {"Abrir", FiguraAbrir}, {"Salvar", FiguraSalvar},
-    {"Mascara", FiguraMascara}, {"Ajuda", FiguraAjuda}, {"Fechar", FiguraFechar},
+    {"Novo", FiguraNovo, Figura::Novo},          {"Abrir", FiguraAbrir, Figura::Abrir},
+    {"Salvar", FiguraSalvar, Figura::Salvar},    {"Mascara", FiguraMascara, Figura::Mascara},
+    {"Ajuda", FiguraAjuda, Figura::Ajuda},       {"Fechar", FiguraFechar, Figura::Fechar},
 };
 
 QImage Imagem(const QIcon& icone, QIcon::Mode modo, QSize tamanho = {16, 16})
@@ -100,6 +103,14 @@ TEST_P(FiguraDeBotao, CopiaDesabilitadaEhCinzaEDiferenteDaNormal)
             << "cor não cinza " << std::hex << cor;
 }
 
+TEST_P(FiguraDeBotao, GuardaOsPixelsDaArteAcabadaAoCompilar)
+{
+    const QIcon icone = GetParam().Criar();
+    const QImage normal = AplicarCorTransparente(Arte(GetParam().Desenho));
+    EXPECT_EQ(Imagem(icone, QIcon::Normal), normal);
+    EXPECT_EQ(Imagem(icone, QIcon::Disabled), GerarCopiaDesabilitada(normal));
+}
+
 INSTANTIATE_TEST_SUITE_P(Botoes, FiguraDeBotao, ::testing::ValuesIn(FigurasBotao),
                          [](const auto& info) { return info.param.Nome; });
 
@@ -108,6 +119,7 @@ TEST(IconeJanela, CartaoBrancoComMarcasPretasEPosicoesVermelhas)
     const QIcon icone = IconeJanela();
     EXPECT_EQ(icone.availableSizes(), QList<QSize>{QSize(32, 32)});
     const QImage imagem = Imagem(icone, QIcon::Normal, {32, 32});
+    EXPECT_EQ(imagem, AplicarCorTransparente(Arte(Figura::Janela)));
     EXPECT_EQ(qAlpha(imagem.pixel(0, 31)), 0);
     EXPECT_LE(CoresOpacas(imagem).size(), 15);
 
