@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QImageReader>
+#include <QLabel>
 #include <QPixmapCache>
 #include <QWidget>
 
@@ -59,4 +60,27 @@ TEST_F(FonteDoPrograma, AJanelaDeixaAFonteDoProgramaComoEstava)
     janela.reset();
     EXPECT_EQ(QApplication::font(), propria);
     EXPECT_EQ(QWidget().font(), propria);
+}
+
+// Labels are placed rather than sized to their text, which would lay each text out once more
+// at every start: each must still show its whole text, or reach the control it names, under
+// which its leader dots run on.
+using RotulosDaJanela = JanelaTeste;
+
+TEST_F(RotulosDaJanela, CadaRotuloMostraOTextoInteiroOuChegaAoControleQueNomeia)
+{
+    AbrirJanela();
+    const QList<QLabel*> rotulos = janela->findChildren<QLabel*>();
+    ASSERT_GE(rotulos.size(), 12);
+    for (const QLabel* rotulo : rotulos) {
+        if (rotulo->text().isEmpty())
+            continue;
+        const QSize texto = rotulo->sizeHint();
+        EXPECT_LE(texto.height(), rotulo->height()) << rotulo->text().toStdString();
+        if (texto.width() <= rotulo->width())
+            continue;
+        ASSERT_NE(rotulo->buddy(), nullptr) << rotulo->text().toStdString();
+        EXPECT_EQ(rotulo->buddy()->parentWidget(), rotulo->parentWidget());
+        EXPECT_GE(rotulo->geometry().right() + 1, rotulo->buddy()->x()) << rotulo->text().toStdString();
+    }
 }
