@@ -57,14 +57,16 @@ public:
 private:
     using Indice = std::uint8_t;
     class Pixels;
-    static void Pintar(const Pixels& pixels, const Retangulo& r, Indice cor);
+    static void Pintar(Pixels pixels, Retangulo r, Indice cor);
+    // The start of the pixels, ready to be written.
+    uchar* Dados();
     // The colour table entry of a colour, added to the table when new. The reserved entry, like
     // the brush and font colours, is kept even when no pixel shows it yet.
     Indice IndiceDaCor(Cor cor, int reservada = -1);
     // An entry that no pixel, brush, font colour or the reserved entry uses; -1 when there is none.
     int EntradaLivre(int reservada) const;
     // Rows and columns primeira .. ultima - 1 of the glyph whose top-left pixel is (esquerda, topo).
-    void EscreverGlifo(const Pixels& pixels, const Glifo& glifo, int topo, int esquerda,
+    void EscreverGlifo(Pixels pixels, const Glifo& glifo, int topo, int esquerda,
                        int primeiraLinha, int ultimaLinha, int primeiraColuna, int ultimaColuna) const;
 
     // The pixels of each possible glyph row and its blank column, for the font colour on the brush.
@@ -72,6 +74,7 @@ private:
     void PrepararFaixasGlifo();
 
     QImage imagem_;
+    uchar* dados_ = nullptr;
     // Rows of one byte a pixel need no padding: 240 is a multiple of four.
     static constexpr int PassoDaLinha = LarguraCartao;
 
@@ -81,6 +84,7 @@ private:
     std::array<QRgb, MaximoDeCores> cores_{};
     int quantasCores_ = 0;
     Indice pincel_ = 0;
+    Indice pincelAnterior_ = 0;  // only a hint: its entry may hold another colour by now
     Indice corFonte_ = 0;
     int tamanhoFonte_ = 0;
     int recuoFonte_ = RecuoSuperior(0);

@@ -49,6 +49,25 @@ TEST_F(SuperficieImagemTeste, PreencherExcluiDireitaEBase)
     EXPECT_EQ(CorEm(imagem(), 10, 22), Fundo);
 }
 
+TEST_F(SuperficieImagemTeste, UmaCopiaDaFiguraGuardaOsPixelsDeQuandoFoiFeita)
+{
+    // The surface keeps its pixel pointer between operations; a copy sharing the pixels must
+    // still not see what is drawn after it, whether the colour is held already or is new.
+    superficie.DefinirPincel(Vermelho);
+    superficie.Preencher({0, 0, 4, 4});
+    const QImage antesDoVermelho = imagem();
+    superficie.Preencher({10, 10, 14, 14});
+    const QImage antesDoVerde = imagem();
+    superficie.DefinirPincel(Verde);
+    superficie.Preencher({20, 20, 24, 24});
+
+    EXPECT_EQ(CorEm(antesDoVermelho, 10, 10), Fundo);
+    EXPECT_EQ(CorEm(antesDoVerde, 10, 10), Vermelho);
+    EXPECT_EQ(CorEm(antesDoVerde, 20, 20), Fundo);
+    EXPECT_EQ(CorEm(imagem(), 10, 10), Vermelho);
+    EXPECT_EQ(CorEm(imagem(), 20, 20), Verde);
+}
+
 TEST_F(SuperficieImagemTeste, MolduraSegueOLadoDeDentroComUmPixel)
 {
     superficie.DefinirPincel(Vermelho);
