@@ -56,10 +56,20 @@ QLabel* Rotulo(QWidget* pai, const QString& texto, int esquerda, int topo, int d
     return rotulo;
 }
 
+// A box's title is measured in the font the box has when the title is set, so boxes get it
+// after their font: measured first in the window's font, which no control shows, it would load
+// that font at every start.
+template <class Moldura>
+Moldura* Intitular(Moldura* caixa, const QString& titulo)
+{
+    caixa->setTitle(titulo);
+    return caixa;
+}
+
 QGroupBox* Caixa(QWidget* pai, const QString& titulo, int esquerda, int topo, int largura, int altura,
                  const QFont& fonte)
 {
-    return Colocar(new QGroupBox(titulo, pai), esquerda, topo, largura, altura, fonte);
+    return Intitular(Colocar(new QGroupBox(pai), esquerda, topo, largura, altura, fonte), titulo);
 }
 
 // A read-only box the program writes and the operator only reads: grey text, no tab stop.
@@ -83,15 +93,16 @@ TSpinEdit* Contador(QWidget* pai, int minimo, int maximo, int valor)
     return contador;
 }
 
-// While it lives, the application's font is the window's. Qt's line edits lay out their empty
-// text in the application's font while they are constructed, before they take their own: built
-// this way, the window never loads the default font, a second font file at every start.
-class FonteDaJanelaDuranteAConstrucao {
+// While it lives, the application's font is the controls' own. Qt's line edits lay out their
+// empty text in the application's font while they are constructed, before they take their own:
+// built this way, the window loads no font that no control shows (neither the default one, a
+// second font file, nor the window's own), each costing a font set-up at every start.
+class FonteDosControlesDuranteAConstrucao {
 public:
-    explicit FonteDaJanelaDuranteAConstrucao(const QFont& fonte) { QApplication::setFont(fonte); }
-    ~FonteDaJanelaDuranteAConstrucao() { QApplication::setFont(fonteDoPrograma_); }
-    FonteDaJanelaDuranteAConstrucao(const FonteDaJanelaDuranteAConstrucao&) = delete;
-    FonteDaJanelaDuranteAConstrucao& operator=(const FonteDaJanelaDuranteAConstrucao&) = delete;
+    explicit FonteDosControlesDuranteAConstrucao(const QFont& fonte) { QApplication::setFont(fonte); }
+    ~FonteDosControlesDuranteAConstrucao() { QApplication::setFont(fonteDoPrograma_); }
+    FonteDosControlesDuranteAConstrucao(const FonteDosControlesDuranteAConstrucao&) = delete;
+    FonteDosControlesDuranteAConstrucao& operator=(const FonteDosControlesDuranteAConstrucao&) = delete;
 
 private:
     const QFont fonteDoPrograma_ = QApplication::font();
@@ -110,7 +121,7 @@ TComboBox* Lista(QWidget* pai, const QStringList& itens)
 void TFrmConfig::CriarControles()
 {
     const QFont fonteJanela = Fonte(11);
-    const FonteDaJanelaDuranteAConstrucao fonteDuranteAConstrucao(fonteJanela);
+    const FonteDosControlesDuranteAConstrucao fonteDuranteAConstrucao(Regular13);
     setWindowTitle(Textos::TituloJanela);
     setWindowIcon(IconeJanela());
     setFont(fonteJanela);
@@ -127,8 +138,9 @@ void TFrmConfig::CriarControles()
 
     GrbCartao = Caixa(this, Textos::CaixaCartao, 8, 188, 513, 129, Negrito13);
 
-    RdgLeitura = Colocar(new TRadioGroup(Textos::FormaLeitura, Textos::ItensFormaLeitura, 1, this), 120, 204, 129,
-                         105, Regular13);
+    RdgLeitura = Intitular(Colocar(new TRadioGroup({}, Textos::ItensFormaLeitura, 1, this), 120, 204, 129, 105,
+                                   Regular13),
+                           Textos::FormaLeitura);
     RdgLeitura->setToolTip(Textos::DicaFormaLeitura);
     RdgLeitura->SetItemIndex(1);
 
@@ -240,8 +252,9 @@ void TFrmConfig::CriarCaixaGrupo()
     LblDivisao = Rotulo(GrbGrupo, Textos::TipoDoGrupo, 6, 114, 100);
     LblDigito = Rotulo(GrbGrupo, Textos::DigitoVerificador, 190, 84, 296);
 
-    RdgHabilitado = Colocar(new TRadioGroup(Textos::Habilitado, Textos::ItensHabilitado, 2, GrbGrupo), 396, 66,
-                            109, 39, Regular13);
+    RdgHabilitado = Intitular(Colocar(new TRadioGroup({}, Textos::ItensHabilitado, 2, GrbGrupo), 396, 66, 109, 39,
+                                      Regular13),
+                              Textos::Habilitado);
     RdgHabilitado->setToolTip(Textos::DicaHabilitado);
     RdgHabilitado->SetItemIndex(0);
 
