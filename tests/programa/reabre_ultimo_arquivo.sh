@@ -3,16 +3,10 @@
 # a 90-line card, and checks on a screenshot that the card picture shows those 90 lines.
 set -euo pipefail
 programa=$(realpath "$1")
+unset QT_QPA_PLATFORM  # the real window, on the virtual display
 
-pasta=$(mktemp -d)
-trap 'rm -rf "$pasta"' EXIT
-cp "$programa" "$pasta/Ortelo"
-mkdir "$pasta/Config"
-{
-  printf '%s\r\n' 1 B 90 1 0 Noventa 1 90 0 1
-  for _ in $(seq 1081); do printf '0\r\n'; done
-} > "$pasta/Config/noventa.cfg"
-printf '%s' "$pasta/Config/noventa.cfg" > "$pasta/Cfg.inf"
+source "$(dirname "$(realpath "$0")")/pasta_do_programa.sh"
+PrepararPasta "$programa" 90 Noventa noventa.cfg
 
 cat > "$pasta/verificar.sh" <<'INNER'
 set -u

@@ -7,16 +7,9 @@ programa=$(realpath "$1")
 unset QT_QPA_PLATFORM  # the real window, on the virtual display
 cartao=$(realpath "$2")
 
-pasta=$(mktemp -d)
-trap 'rm -rf "$pasta"' EXIT
-cp "$programa" "$pasta/Ortelo"
+source "$(dirname "$(realpath "$0")")/pasta_do_programa.sh"
+PrepararPasta "$programa" 10 Dez dez.cfg
 cp "$cartao" "$pasta/ortelo-cartao"
-mkdir "$pasta/Config"
-{
-  printf '%s\r\n' 1 B 10 1 0 Dez 1 10 0 1
-  for _ in $(seq 1081); do printf '0\r\n'; done
-} > "$pasta/Config/dez.cfg"
-printf '%s' "$pasta/Config/dez.cfg" > "$pasta/Cfg.inf"
 
 cat > "$pasta/verificar.sh" <<'INNER'
 set -u
