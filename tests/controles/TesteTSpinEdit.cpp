@@ -205,10 +205,11 @@ TEST_F(SpinNaJanela, BotaoSeguradoDaUmaMudancaPorPasso)
 
     const QPoint seta = spin->Seta(QStyle::SC_SpinBoxUp);
     QTest::mousePress(spin, Qt::LeftButton, {}, seta);
-    QTest::qWait(1500);
+    // Held until the repeat has stepped twice after the press's own step.
+    const bool repetiu = QTest::qWaitFor([&] { return mudancas.valores.size() >= 3u; }, 20000);
     QTest::mouseRelease(spin, Qt::LeftButton, {}, seta);
 
-    ASSERT_GE(mudancas.valores.size(), 3u);
+    ASSERT_TRUE(repetiu);
     for (std::size_t i = 0; i < mudancas.valores.size(); ++i)
         EXPECT_EQ(mudancas.valores[i], static_cast<int>(i) + 2);
 }

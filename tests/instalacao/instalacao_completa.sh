@@ -41,8 +41,9 @@ usuario=()
 # xvfb-run's usual 99, which the end-to-end test running beside this one may be taking.
 cat > "$tmp/tela.sh" <<'INNER'
 "$1" & pid=$!
-for _ in $(seq 60); do
-    sleep 0.5
+fim=$((SECONDS + 60))
+while [ "$SECONDS" -lt "$fim" ]; do
+    sleep 0.2
     import -window root "$2" 2>/dev/null || continue
     [[ "$(convert "$2" -format '%[hex:p{559,401}]' info:)" =~ ^0+$ ]] && { kill $pid; exit 0; }
 done

@@ -1,6 +1,7 @@
 // Undo and redo of editing actions, driven through the controls and the keys.
 
 #include "JanelaTeste.h"
+#include "Sorteio.h"
 
 #include "TBitBtn.h"
 #include "TComboBox.h"
@@ -223,15 +224,12 @@ TEST_F(Desfazer, UndoWhileTypingANameTakesTheTypingBack)
 // Random actions with random undo and redo, against a plain list of what the screen showed.
 TEST_F(Desfazer, RandomActionsUndoAndRedoFollowAListOfSnapshots)
 {
-    const char* dada = std::getenv("ORTELO_SEMENTE");
-    const unsigned semente = dada ? static_cast<unsigned>(std::stoul(dada)) : std::random_device{}();
-    std::mt19937 aleatorio(semente);
-    SCOPED_TRACE("ORTELO_SEMENTE=" + std::to_string(semente));
-    const auto sorteio = [&](int de, int ate) { return std::uniform_int_distribution<int>(de, ate)(aleatorio); };
+    Sorteio sorteio(20261210, 400);
+    SCOPED_TRACE(sorteio.Reproduzir());
 
     std::vector<Tela> telas{Agora()};
     std::size_t atual = 0;
-    for (int passo = 0; passo < 400; ++passo) {
+    for (int passo = 0; passo < sorteio.Passos; ++passo) {
         SCOPED_TRACE("step " + std::to_string(passo));
         const int sorte = sorteio(0, 12);
         if (sorte <= 2) {

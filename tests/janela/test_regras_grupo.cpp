@@ -1,6 +1,7 @@
 // The group panel and card settings, operated through the controls as an operator does.
 
 #include "JanelaTeste.h"
+#include "Sorteio.h"
 
 #include "TBitBtn.h"
 #include "TComboBox.h"
@@ -365,14 +366,10 @@ protected:
 
 TEST_F(PropriedadesGrupo, RandomOperatorActionsKeepTheCardSound)
 {
-    // A new seed each run; ORTELO_SEMENTE=<seed> replays a failed one.
-    const char* dada = std::getenv("ORTELO_SEMENTE");
-    const unsigned semente = dada ? static_cast<unsigned>(std::stoul(dada)) : std::random_device{}();
-    std::mt19937 aleatorio(semente);
-    SCOPED_TRACE("ORTELO_SEMENTE=" + std::to_string(semente));
-    const auto sorteio = [&](int de, int ate) { return std::uniform_int_distribution<int>(de, ate)(aleatorio); };
+    Sorteio sorteio(20261210, 3000);
+    SCOPED_TRACE(sorteio.Reproduzir());
 
-    for (int passo = 0; passo < 3000; ++passo) {
+    for (int passo = 0; passo < sorteio.Passos; ++passo) {
         SCOPED_TRACE("step " + std::to_string(passo));
         switch (sorteio(0, 9)) {
         case 0: SetaParaCima(janela->SpeMaxGrupo, sorteio(1, 2)); break;

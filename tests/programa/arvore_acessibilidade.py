@@ -16,6 +16,7 @@ from gi.repository import Gio, GLib
 
 PASTA = sys.argv[1]
 TITULO = "Ortelo - Pelunca"
+MASCARA_LIGADA = "Click Aqui Quando Terminar a seleção"
 
 # One control of each kind, (role, name, label): the window tests hold the table of every control.
 # A list's name on Linux is its chosen entry (None: not checked); its label comes from the label
@@ -43,7 +44,7 @@ def falhar(mensagem):
     print("FAILED:", mensagem)
 
 
-def esperar(condicao, segundos=10.0):
+def esperar(condicao, segundos=30.0):
     """Runs the GLib loop (which delivers the bus's events) until condicao() holds."""
     contexto = GLib.MainContext.default()
     limite = time.monotonic() + segundos
@@ -99,7 +100,7 @@ def main():
                     return app
             return None
 
-        if not esperar(lambda: aplicativo() is not None or programa.poll() is not None, 20):
+        if not esperar(lambda: aplicativo() is not None or programa.poll() is not None, 60):
             falhar("the program never appeared on the accessibility bus")
             return 1
         if programa.poll() is not None:
@@ -141,7 +142,12 @@ def main():
         # The keys go to the focused X window; there is no window manager to give it the focus.
         subprocess.run(["xdotool", "search", "--sync", "--name", TITULO, "windowfocus", "--sync"],
                        check=True, timeout=10, stdout=subprocess.DEVNULL)
-        mascara.queryAction().doAction(0)  # the mask mode on, by the button's own action
+        # The mask mode on, by the button's own action. Qt carries the action out as an animated
+        # click a moment later: the keys must wait until the button reads as the mode's.
+        mascara.queryAction().doAction(0)
+        if not esperar(lambda: mascara.name == MASCARA_LIGADA):
+            falhar(f"the mask button never switched the mode on: it reads {mascara.name!r}")
+            return 1
         if not desenho.queryComponent().grabFocus():
             falhar("the picture does not take the focus")
         if not esperar(lambda: focos):
@@ -152,10 +158,12 @@ def main():
         for tecla, dito in passos:
             antes = len(nomes)
             subprocess.run(["xdotool", "key", tecla], check=True, timeout=10)
-            if not esperar(lambda: len(nomes) > antes, 5):
-                falhar(f"{tecla}: the picture announced nothing")
-            elif desenho.name != dito:
-                falhar(f"{tecla}: the picture reads {desenho.name!r}, expected {dito!r}")
+            # An announcement of the step before may still be on its way: wait for this one's.
+            if not esperar(lambda: len(nomes) > antes and desenho.name == dito):
+                if len(nomes) == antes:
+                    falhar(f"{tecla}: the picture announced nothing")
+                else:
+                    falhar(f"{tecla}: the picture reads {desenho.name!r}, expected {dito!r}")
         pyatspi.Registry.deregisterEventListener(ouvir, "object:property-change:accessible-name",
                                                  "object:state-changed:focused")
         return 1 if falhas else 0

@@ -17,8 +17,10 @@ pid=$!
 # at (534, 1), inside the scroll box's frame. Image point (25, 400) is on the card outline only
 # when the card has more than 43 lines; a first-time card leaves it button face.
 resultado=1
-for _ in $(seq 60); do
-  sleep 0.5
+# Polled until the picture shows the card, within a limit a loaded machine never reaches.
+fim=$((SECONDS + 60))
+while [ "$SECONDS" -lt "$fim" ]; do
+  sleep 0.2
   kill -0 "$pid" 2>/dev/null || { echo "the program ended early"; break; }
   import -window root tela.png 2>/dev/null || continue
   cor=$(convert tela.png -format '%[fx:int(255*p{559,401}.r)],%[fx:int(255*p{559,401}.g)],%[fx:int(255*p{559,401}.b)]' info:)

@@ -15,52 +15,49 @@ cat > "$pasta/verificar.sh" <<'INNER'
 set -u
 cd "$(dirname "$0")"
 falhar() { echo "FAILED: $*"; kill -9 "${pid:-0}" 2>/dev/null; exit 1; }
-esperar_janela() {
-  xdotool search --sync --limit 1 --name "$1" >/dev/null 2>&1 &
-  local busca=$!
-  for _ in $(seq 60); do kill -0 "$busca" 2>/dev/null || { wait "$busca"; return; }; sleep 0.5; done
-  kill "$busca" 2>/dev/null; return 1
-}
+# Every wait is for what the step is waiting for, polled, with a limit a loaded machine never reaches.
+ate() { local fim=$((SECONDS + 60)); until "$@"; do [ "$SECONDS" -lt "$fim" ] || return 1; sleep 0.1; done; }
+janela() { xdotool search --onlyvisible --limit 1 --name "$1" 2>/dev/null; }
+focar() { local id; id=$(janela "$1") && xdotool windowfocus --sync "$id"; }
 # Without a window manager the window sits at the screen's top-left corner and the card picture
 # starts at (534, 1), inside the scroll box's frame; 543 of its rows show.
 desenho() { import -window root -crop 240x543+534+1 +repage "$1"; }
+mostra() { desenho agora.png && [ "$(compare -metric AE "$1" agora.png null: 2>&1)" = "0" ]; }
+# Line N of the recovery card, without its CR.
+linha() { [ -f Recuperacao.cfg ] && [ "$(sed -n "$1{s/\r$//;p}" Recuperacao.cfg)" = "$2" ]; }
 
 ./Ortelo & pid=$!
-esperar_janela '^Ortelo - Pelunca$' || falhar "the window did not appear"
-sleep 1
-# Two more groups with the group count's up arrow, then the current group disabled (Alt+O).
-xdotool windowfocus --sync "$(xdotool search --limit 1 --name '^Ortelo - Pelunca$')"
-xdotool mousemove 498 235 click 1 sleep 0.3 click 1 sleep 0.3
+ate janela '^Ortelo - Pelunca$' >/dev/null || falhar "the window did not appear"
+focar '^Ortelo - Pelunca$'
+# Two more groups with the group count's up arrow, each click once the recovery card holds the
+# one before; then the current group, the first, disabled (Alt+O).
+xdotool mousemove 498 235 click 1
+ate linha 4 2 || falhar "no recovery card with two groups after the first click"
+xdotool click 1
+ate linha 4 3 || falhar "no recovery card with three groups after the second click"
 xdotool key alt+o
-sleep 2
+ate linha 10 0 || falhar "the recovery card does not hold the first group disabled"
 desenho antes.png
-[ -f Recuperacao.cfg ] || falhar "no recovery file after the edits"
 cp Recuperacao.cfg recuperacao-antes.cfg
 kill -9 "$pid"; wait "$pid" 2>/dev/null
 
 ./Ortelo & pid=$!
-esperar_janela '^Erro!$' || falhar "no recovery question at the next start"
-pergunta=$(xdotool search --limit 1 --name '^Erro!$')
-xdotool windowfocus --sync "$pergunta" key Return
-esperar_janela '^Ortelo - Pelunca$' || falhar "the window did not appear after the question"
-sleep 1
-desenho depois.png
-[ "$(compare -metric AE antes.png depois.png null: 2>&1)" = "0" ] || falhar "the recovered card looks different"
+ate janela '^Erro!$' >/dev/null || falhar "no recovery question at the next start"
+focar '^Erro!$' && xdotool key Return
+ate mostra antes.png || falhar "the recovered card looks different"
 
 # Save it through the real dialog: Ctrl+S, a full name, Enter.
-xdotool windowfocus --sync "$(xdotool search --limit 1 --name '^Ortelo - Pelunca$')" key ctrl+s
-esperar_janela 'Salvar Arquivo' || falhar "no save dialog"
-sleep 1
+focar '^Ortelo - Pelunca$' && xdotool key ctrl+s
+ate janela 'Salvar Arquivo' >/dev/null || falhar "no save dialog"
+focar 'Salvar Arquivo'
 xdotool key ctrl+a type --delay 20 "$PWD/Config/salvo.cfg"
 xdotool key Return
-for _ in $(seq 40); do [ -f Config/salvo.cfg ] && break; sleep 0.25; done
+ate test ! -f Recuperacao.cfg || falhar "the recovery file is still there after saving"
 [ -f Config/salvo.cfg ] || falhar "the recovered card was not saved"
-sleep 0.5
 cmp -s Config/salvo.cfg recuperacao-antes.cfg || falhar "the saved file differs from the card left by the killed program"
 ./ortelo-cartao desenhar Config/salvo.cfg -o salvo.png || falhar "ortelo-cartao could not draw the saved file"
 convert salvo.png -crop 240x543+0+0 +repage salvo-visivel.png
 [ "$(compare -metric AE antes.png salvo-visivel.png null: 2>&1)" = "0" ] || falhar "the saved card is not the one that was on screen"
-[ ! -f Recuperacao.cfg ] || falhar "the recovery file is still there after saving"
 kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null
 echo "1 passed, 0 failed: the card on screen at the crash was recovered and saved"
 INNER
