@@ -4,6 +4,7 @@
 #include "GravacaoNoLugar.h"
 
 #include <cerrno>
+#include <fstream>
 #include <climits>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -30,11 +31,16 @@ std::string Destino(const std::string& caminho)
     FalharGravacao(caminho, ELOOP);
 }
 
+// The mode a new file gets: 0666 less the process's umask, read from the system rather than set
+// and reset, which would leave every file other threads create meanwhile world-writable.
 mode_t ModoDeArquivoNovo()
 {
-    const mode_t mascara = ::umask(0);
-    ::umask(mascara);
-    return 0666 & ~mascara;
+    std::ifstream estado("/proc/self/status");
+    std::string linha;
+    while (std::getline(estado, linha))
+        if (linha.starts_with("Umask:"))
+            return 0666 & ~static_cast<mode_t>(std::stoul(linha.substr(6), nullptr, 8));
+    return 0644;  // no /proc: the safe usual umask
 }
 
 // Gives the new file the old one's owner and group, changing only what differs: root may give

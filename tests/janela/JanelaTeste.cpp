@@ -25,6 +25,13 @@ JanelaTeste::~JanelaTeste()
 
 void JanelaTeste::AbrirJanela(std::deque<bool> respostas)
 {
+    // A window before this one is closed as the operator would, dropping its changes: a copy
+    // that merely vanished would leave its card to be offered to the next one.
+    if (janela) {
+        dialogos->Respostas = {false};
+        janela->close();
+        janela.reset();
+    }
     auto roteiro = std::make_unique<DialogosRoteirizados>();
     roteiro->Respostas = std::move(respostas);
     dialogos = roteiro.get();

@@ -3,6 +3,7 @@
 #include "JanelaTeste.h"
 
 #include "ArquivoCfg.h"
+#include "ArquivoRecuperacao.h"
 #include "TBitBtn.h"
 #include "TSpinEdit.h"
 
@@ -32,7 +33,8 @@ class Recuperacao : public JanelaTeste {
 protected:
     bool Existe(const QString& nome) const { return QFile::exists(Caminho(nome)); }
 
-    // A card file reopened at start-up, and a recovery of a changed copy of it left beside.
+    // A card file reopened at start-up, and a recovery of a changed copy of it left beside, as
+    // the earlier two-file slots held it: the card, and its path in a file of its own.
     void PrepararRecuperacao(const std::string& recuperacao)
     {
         TCartao salvo;
@@ -51,8 +53,8 @@ TEST_F(Recuperacao, AnUnsavedCardReachesTheFileByItselfWithItsPathAndSavingRemov
     SetaParaCima(janela->SpeLinhaFinal, 3);
     QTRY_VERIFY_WITH_TIMEOUT(Existe(QStringLiteral("Recuperacao.cfg")), 5000);
     janela->GuardarRecuperacaoAgora();
-    EXPECT_EQ(Bytes(QStringLiteral("Recuperacao.cfg")), ConteudoArquivoCfg(janela->Cartao));
-    EXPECT_EQ(Bytes(QStringLiteral("Recuperacao.inf")), "") << "a new card belongs to no file";
+    EXPECT_EQ(Bytes(QStringLiteral("Recuperacao.cfg")), ConteudoRecuperacao(janela->Cartao, ""))
+        << "a new card belongs to no file";
 
     dialogos->ArquivosParaSalvar.push_back(Caminho(QStringLiteral("Config/c.cfg")));
     Clicar(janela->BitSalvar);
@@ -61,8 +63,8 @@ TEST_F(Recuperacao, AnUnsavedCardReachesTheFileByItselfWithItsPathAndSavingRemov
 
     SetaParaCima(janela->SpeMaxGrupo);
     janela->GuardarRecuperacaoAgora();
-    EXPECT_EQ(Bytes(QStringLiteral("Recuperacao.cfg")), ConteudoArquivoCfg(janela->Cartao));
-    EXPECT_EQ(Bytes(QStringLiteral("Recuperacao.inf")), Caminho(QStringLiteral("Config/c.cfg")).toStdString());
+    EXPECT_EQ(Bytes(QStringLiteral("Recuperacao.cfg")),
+              ConteudoRecuperacao(janela->Cartao, Caminho(QStringLiteral("Config/c.cfg")).toStdString()));
 }
 
 TEST_F(Recuperacao, DroppingTheChangesAtAQuestionRemovesTheFile)
@@ -147,8 +149,8 @@ TEST_F(Recuperacao, TwoCopiesInOneFolderKeepFilesOfTheirOwnAndADeadCopysFileIsOf
     segunda.SpeMaxGrupo->stepBy(1);
     janela->GuardarRecuperacaoAgora();
     segunda.GuardarRecuperacaoAgora();
-    EXPECT_EQ(Bytes(QStringLiteral("Recuperacao.cfg")), ConteudoArquivoCfg(janela->Cartao));
-    EXPECT_EQ(Bytes(QStringLiteral("Recuperacao-2.cfg")), ConteudoArquivoCfg(segunda.Cartao));
+    EXPECT_EQ(Bytes(QStringLiteral("Recuperacao.cfg")), ConteudoRecuperacao(janela->Cartao, ""));
+    EXPECT_EQ(Bytes(QStringLiteral("Recuperacao-2.cfg")), ConteudoRecuperacao(segunda.Cartao, ""));
 
     // The first copy ends without closing, as a crash would leave it; the next start gets its card.
     const std::string deixado = ConteudoArquivoCfg(janela->Cartao);

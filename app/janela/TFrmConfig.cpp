@@ -3,7 +3,6 @@
 #include "Acessiveis.h"
 #include "DialogosQt.h"
 #include "MensagemErro.h"
-#include "Recuperacao.h"
 #include "TBitBtn.h"
 #include "TComboBox.h"
 #include "TEdit.h"
@@ -11,6 +10,7 @@
 #include "TRadioGroup.h"
 #include "TSpinEdit.h"
 #include "Textos.h"
+#include "Windows1252.h"
 
 #include <QCloseEvent>
 #include <QLineEdit>
@@ -62,7 +62,7 @@ void TFrmConfig::Editar(const std::function<void()>& acao)
     const auto concluir = qScopeGuard([&] {
         --profundidadeAcao_;
         if (Cartao != antes.Cartao)
-            historico_.Registrar(std::move(antes));
+            sessao_->HistoricoDeEdicao().Registrar(std::move(antes));
         AposEvento();
     });
     acao();
@@ -76,6 +76,22 @@ void TFrmConfig::Comandar(const std::function<void()>& acao)
             AposEvento();
     });
     acao();
+}
+
+void TFrmConfig::AposEvento()
+{
+    if (sessao_)
+        sessao_->AcompanharCartao(CartaoComNomeDigitado(), BitSalvar->isEnabled());
+}
+
+TCartao TFrmConfig::CartaoComNomeDigitado() const
+{
+    TCartao cartao = Cartao;
+    if (!naoSalvoAntesDoNome_)
+        return cartao;  // no name is being typed: the box shows the stored one
+    if (const auto nome = ParaWindows1252(EdtNome->text()))
+        cartao.Grupos[GrupoAtual()].Nome = *nome;
+    return cartao;
 }
 
 void TFrmConfig::LigarEventos()
@@ -109,27 +125,23 @@ void TFrmConfig::LigarEventos()
             [this](Qt::MouseButton botao, Qt::KeyboardModifiers teclas, int x, int y) {
                 Proteger([&] { Editar([&] { ImgCartaoMouseDown(botao, teclas, x, y); }); });
             });
-    temporizadorRecuperacao_ = new QTimer(this);
-    temporizadorRecuperacao_->setSingleShot(true);
-    connect(temporizadorRecuperacao_, &QTimer::timeout, this, [this] { Proteger([this] { GuardarRecuperacao(); }); });
 }
 
 void TFrmConfig::closeEvent(QCloseEvent* evento)
 {
     if (fechamentoConfirmado_) {
-        EncerrarRecuperacao();
+        sessao_->Encerrar();
         evento->accept();
         return;
     }
     // The title bar, system menu and keyboard close the window too: ask as the Close button does.
     bool podeFechar = false;
     Proteger([&] {
-        if (EdtNome->hasFocus())
-            EdtNomeExit();
-        podeFechar = PerguntarAntesDeDescartar(Textos::PerguntaAntesDeSair);
+        ArmazenarNomeDigitado();
+        Comandar([&] { podeFechar = PerguntarAntesDeDescartar(Textos::PerguntaAntesDeSair); });
     });
     if (podeFechar)
-        EncerrarRecuperacao();
+        sessao_->Encerrar();
     evento->setAccepted(podeFechar);
 }
 

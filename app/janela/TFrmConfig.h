@@ -2,7 +2,7 @@
 
 #include "Cartao.h"
 #include "Dialogos.h"
-#include "Historico.h"
+#include "SessaoEdicao.h"
 #include "SuperficieImagem.h"
 
 #include <QWidget>
@@ -10,22 +10,33 @@
 #include <bitset>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QScrollArea;
-class QTimer;
 class TBitBtn;
 class TComboBox;
 class TEdit;
 class TImagemCartao;
 class TRadioGroup;
-class TRecuperacao;
 class TSpinEdit;
 
+// How the window showed the card at an undo step: what the card alone does not tell.
+struct VistaEdicao {
+    int GrupoAtual = 1;
+    bool SeletorDeGrupoHabilitado = false;
+    bool ModoMascara = false;
+    // Cells that a press in the manual mask selection showed as read again (white, red frame),
+    // which the card drawing alone would show with their letter or label.
+    std::bitset<TamanhoMascara + 1> CelulasDesmascaradas;
+};
+
 // The one window of the program: it owns the card for the life of the process, shows it in its
-// controls and its picture, and turns the operator's actions into changes of the card.
+// controls and its picture, and turns the operator's actions into changes of the card. What is
+// not shown — the file, the saved bytes, the undo history, the crash recovery — is the editing
+// session's, which the window tells of every event.
 // Construction, start-up, refresh, group rules, mask editing and file commands each live in a
 // source file of their own.
 class TFrmConfig : public QWidget {
@@ -122,12 +133,12 @@ public:
     // Undo and redo: every editing action is one step over a snapshot of the whole card.
     void Desfazer();
     void Refazer();
-    const Historico& HistoricoDeEdicao() const { return historico_; }
+    const Historico& HistoricoDeEdicao() const { return sessao_->HistoricoDeEdicao(); }
 
     // Crash recovery: the unsaved card is kept in a file beside Cfg.inf and offered back at the
     // next start. Guardar writes what is pending now and waits for the disk.
     void OferecerRecuperacao();
-    void GuardarRecuperacaoAgora();
+    void GuardarRecuperacaoAgora() { sessao_->GuardarRecuperacaoAgora(); }
 
 protected:
     void closeEvent(QCloseEvent* evento) override;
@@ -153,21 +164,22 @@ private:
     void Editar(const std::function<void()>& acao);
     // A file command or start-up: handlers raised inside it record no step of their own.
     void Comandar(const std::function<void()>& acao);
-    // After every operator event: what counts as saved, and the recovery file.
+    // After every operator event: the session follows the card on screen.
     void AposEvento();
+    // The card a save would write now: a name still being typed included.
+    TCartao CartaoComNomeDigitado() const;
     EstadoEdicao EstadoAtual() const;
     void RestaurarEstado(const EstadoEdicao& estado);
     void ArmazenarNomeDigitado();
     void LigarModoMascara();
-    void AgendarRecuperacao();
-    void GuardarRecuperacao();
-    void DescartarRecuperacao();
-    void EncerrarRecuperacao();
+    void AvisarSemRecuperacao();
 
     // Helpers shared by the handlers.
     int GrupoAtual() const;
     void MarcarNaoSalvo();
     void MostrarNomeArquivo(const QString& caminho);
+    // After a file was read into the card: the controls and the picture show it.
+    void MostrarCartaoLido(const QString& caminho);
     void AlinharControlesAoCartao();
     bool PerguntarAntesDeDescartar(const QString& pergunta);
     bool Salvar();
@@ -177,13 +189,10 @@ private:
     SuperficieImagem superficie_;
     bool fechamentoConfirmado_ = false;
 
-    Historico historico_;
+    std::unique_ptr<SessaoEdicao> sessao_;
     int profundidadeAcao_ = 0;
     int grupoMostrado_ = 1;  // the group of the last refresh
     std::bitset<TamanhoMascara + 1> celulasDesmascaradas_;
-    TCartao cartaoSalvo_;   // the card as the last file command left it saved
-    QString arquivoAtual_;  // full path of the file on screen; empty for a new card
-    std::unique_ptr<TRecuperacao> recuperacao_;
-    QTimer* temporizadorRecuperacao_ = nullptr;
-    bool haRecuperacao_ = false;
+    // While a name is typed: whether the card was unsaved before the typing began.
+    std::optional<bool> naoSalvoAntesDoNome_;
 };

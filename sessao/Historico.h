@@ -5,22 +5,17 @@
 
 #include "Cartao.h"
 
-#include <bitset>
+#include <any>
 #include <cstddef>
 #include <deque>
 #include <optional>
 
-// What one step brings back: the card and how the editor showed it.
+// What one step brings back: the card, and how the editor showed it. The view is the editor's
+// own business (the group on its panel, the cells its mask selection shows): the history keeps it
+// beside the card without reading it.
 struct EstadoEdicao {
     TCartao Cartao;
-    int GrupoAtual = 1;
-    bool SeletorDeGrupoHabilitado = false;
-    bool ModoMascara = false;
-    // Cells that a press in the manual mask selection showed as read again (white, red frame),
-    // which the card drawing alone would show with their letter or label.
-    std::bitset<TamanhoMascara + 1> CelulasDesmascaradas;
-
-    bool operator==(const EstadoEdicao&) const = default;
+    std::any Vista;
 };
 
 class Historico {

@@ -52,7 +52,7 @@ bool TFrmConfig::Salvar()
         return false;
     }
     MostrarNomeArquivo(*caminho);
-    arquivoAtual_ = *caminho;
+    sessao_->Salvo(Bytes(*caminho), Cartao);
     BitSalvar->setEnabled(false);
     // The card is safely on disk even if the pointer cannot be written; that is only reported.
     try {
@@ -87,12 +87,12 @@ void TFrmConfig::BitNovoClick()
     MontarCartaoNovo(Cartao);
     SpeNumGrupo->setEnabled(false);
     EdtArquivo->clear();
-    arquivoAtual_.clear();
     SpeMaxGrupo->SetText(QString::number(Cartao.NumGrupos));
     EdtNumLinha->setText(QString::number(Cartao.NumLinhas));
     AtualizarRegistro();
     BitSalvar->setEnabled(false);
-    historico_.Reiniciar();
+    sessao_->Salvo({}, Cartao);
+    sessao_->HistoricoDeEdicao().Reiniciar();
 }
 
 void TFrmConfig::BitAbrirClick()
@@ -105,11 +105,11 @@ void TFrmConfig::BitAbrirClick()
     QString erroPonteiro;
 
     OpdAbrir.NomeArquivo = QStringLiteral("*.cfg");
-    if (const auto caminho = dialogos_->EscolherArquivoParaAbrir(OpdAbrir)) {
+    const auto caminho = dialogos_->EscolherArquivoParaAbrir(OpdAbrir);
+    if (caminho) {
         try {
             LerArquivoCfg(Bytes(*caminho), Cartao);
             MostrarNomeArquivo(*caminho);
-            arquivoAtual_ = *caminho;
             lido = true;
         } catch (const std::exception&) {
             dialogos_->Avisar(Textos::ErroDeLeitura);
@@ -127,8 +127,10 @@ void TFrmConfig::BitAbrirClick()
         SpeNumGrupo->setEnabled(true);
     BitSalvar->setEnabled(lido ? false : naoSalvoAntes);
     AtualizarRegistro();
-    if (lido)
-        historico_.Reiniciar();
+    if (lido) {
+        sessao_->Salvo(Bytes(*caminho), Cartao);
+        sessao_->HistoricoDeEdicao().Reiniciar();
+    }
     if (!erroPonteiro.isEmpty())
         dialogos_->RelatarErro(erroPonteiro);
 }
@@ -138,18 +140,25 @@ void TFrmConfig::AbrirUltimoArquivo()
     try {
         const std::string caminho = LerUltimoArquivo(Bytes(ArqCfgInf));
         LerArquivoCfg(caminho, Cartao);
-        arquivoAtual_ = QFile::decodeName(QByteArray::fromStdString(caminho));
-        MostrarNomeArquivo(arquivoAtual_);
+        sessao_->Salvo(caminho, Cartao);
     } catch (const std::exception&) {
         // Whatever is wrong with the last file, the operator simply gets the first-time card.
         MontarCartaoPrimeiraVez();
     }
+    MostrarCartaoLido(QFile::decodeName(QByteArray::fromStdString(sessao_->Arquivo())));
+    BitSalvar->setEnabled(false);
+    AtualizarRegistro();
+    sessao_->HistoricoDeEdicao().Reiniciar();
+}
+
+void TFrmConfig::MostrarCartaoLido(const QString& caminho)
+{
+    MostrarNomeArquivo(caminho);
     AlinharControlesAoCartao();
     SpeNumGrupo->SetText(QStringLiteral("1"));
     SpeNumGrupoChange();
-    BitSalvar->setEnabled(false);
-    AtualizarRegistro();
-    historico_.Reiniciar();
+    if (Cartao.NumGrupos > 1)
+        SpeNumGrupo->setEnabled(true);
 }
 
 void TFrmConfig::BitAjudaClick()

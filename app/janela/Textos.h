@@ -101,6 +101,9 @@ inline const QString PerguntaRecuperarArquivo = QStringLiteral(
     "O programa foi encerrado sem salvar as alterações do arquivo \"%1\". Recuperar as alterações?");
 inline const QString PerguntaRecuperarCartaoNovo = QStringLiteral(
     "O programa foi encerrado sem salvar as alterações de um cartão novo. Recuperar as alterações?");
+inline const QString RecuperacaoIndisponivel = QStringLiteral(
+    "Não é possível gravar o arquivo de recuperação na pasta do programa: as alterações não salvas não "
+    "estão protegidas contra uma queda do programa.");
 inline const QString ErroDeLeitura = QStringLiteral("O arquivo não foi encontrado ou houve erro de leitura do arquivo.");
 
 }  // namespace Textos

@@ -4,14 +4,15 @@
 
 namespace {
 
-EstadoEdicao Estado(int grupo)
+EstadoEdicao Estado(int passo)
 {
     EstadoEdicao estado;
-    estado.GrupoAtual = grupo;
+    estado.Cartao.NumLinhas = passo;
+    estado.Vista = passo;
     return estado;
 }
 
-TEST(Historico, KeepsTheNewestStepsUpToItsLimit)
+TEST(Historico, KeepsTheNewestStepsUpToItsLimitWithTheirView)
 {
     Historico historico;
     const int passos = static_cast<int>(Historico::Limite) + 20;
@@ -22,7 +23,9 @@ TEST(Historico, KeepsTheNewestStepsUpToItsLimit)
     while (auto estado = historico.Desfazer(Estado(0)))
         ultimo = estado;
     ASSERT_TRUE(ultimo);
-    EXPECT_EQ(ultimo->GrupoAtual, passos - static_cast<int>(Historico::Limite) + 1);
+    const int primeiroGuardado = passos - static_cast<int>(Historico::Limite) + 1;
+    EXPECT_EQ(ultimo->Cartao.NumLinhas, primeiroGuardado);
+    EXPECT_EQ(std::any_cast<int>(ultimo->Vista), primeiroGuardado);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "TSpinEdit.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 
@@ -38,6 +39,11 @@ void TFrmConfig::FormCreate()
     OpdAbrir.PastaInicial = DirPrograma + QStringLiteral("Config");
     SvdSalvar.PastaInicial = DirPrograma + QStringLiteral("Config");
     ArqCfgInf = DirPrograma + QStringLiteral("Cfg.inf");
+    sessao_ = std::make_unique<SessaoEdicao>(QFile::encodeName(DirPrograma).toStdString());
+    sessao_->AoPerderProtecao = [this] {
+        // Called on the recovery writer's thread too: the window hears of it on its own.
+        QMetaObject::invokeMethod(this, [this] { Proteger([this] { AvisarSemRecuperacao(); }); }, Qt::QueuedConnection);
+    };
     const bool existeCfgInf = ArquivoComumExiste(ArqCfgInf);
 
     SpeLinhaFinal->SetMaxValue(MaxLinhas);
@@ -49,6 +55,7 @@ void TFrmConfig::FormCreate()
         MontarCartaoPrimeiraVez();
 
     BitSalvar->setEnabled(false);
+    sessao_->Salvo(sessao_->Arquivo(), Cartao);
 }
 
 void TFrmConfig::MontarCartaoPrimeiraVez()
@@ -56,7 +63,7 @@ void TFrmConfig::MontarCartaoPrimeiraVez()
     DefinirCartaoPrimeiraVez(Cartao);
     SpeNumGrupo->setEnabled(false);
     EdtArquivo->clear();
-    arquivoAtual_.clear();
     AtualizarRegistro();
-    historico_.Reiniciar();
+    sessao_->Salvo({}, Cartao);
+    sessao_->HistoricoDeEdicao().Reiniciar();
 }

@@ -3,7 +3,6 @@
 
 #include "TFrmConfig.h"
 
-#include "ArquivoCfg.h"
 #include "Geometria.h"
 #include "TBitBtn.h"
 #include "TEdit.h"
@@ -19,16 +18,7 @@
 EstadoEdicao TFrmConfig::EstadoAtual() const
 {
     // The group the panel shows: when an action starts, the selector may already hold the next one.
-    return {Cartao, grupoMostrado_, SpeNumGrupo->isEnabled(), ModoMascara, celulasDesmascaradas_};
-}
-
-void TFrmConfig::AposEvento()
-{
-    // Whatever a file command left unmarked is the card as saved; undoing back to exactly its
-    // bytes clears the mark again.
-    if (!BitSalvar->isEnabled())
-        cartaoSalvo_ = Cartao;
-    AgendarRecuperacao();
+    return {Cartao, VistaEdicao{grupoMostrado_, SpeNumGrupo->isEnabled(), ModoMascara, celulasDesmascaradas_}};
 }
 
 void TFrmConfig::ArmazenarNomeDigitado()
@@ -41,19 +31,20 @@ void TFrmConfig::ArmazenarNomeDigitado()
 void TFrmConfig::Desfazer()
 {
     ArmazenarNomeDigitado();
-    if (const auto estado = historico_.Desfazer(EstadoAtual()))
+    if (const auto estado = sessao_->HistoricoDeEdicao().Desfazer(EstadoAtual()))
         RestaurarEstado(*estado);
 }
 
 void TFrmConfig::Refazer()
 {
     ArmazenarNomeDigitado();
-    if (const auto estado = historico_.Refazer(EstadoAtual()))
+    if (const auto estado = sessao_->HistoricoDeEdicao().Refazer(EstadoAtual()))
         RestaurarEstado(*estado);
 }
 
 void TFrmConfig::RestaurarEstado(const EstadoEdicao& estado)
 {
+    const auto& vista = std::any_cast<const VistaEdicao&>(estado.Vista);
     Comandar([&] {
         {
             // The snapshot already holds what the group rules would work out: none of them may run.
@@ -62,21 +53,21 @@ void TFrmConfig::RestaurarEstado(const EstadoEdicao& estado)
             Cartao = estado.Cartao;
             AlinharControlesAoCartao();
             SpeNumGrupo->SetMaxValue(std::clamp(Cartao.NumGrupos, 1, MaxGrupos));
-            SpeNumGrupo->SetValue(estado.GrupoAtual);
-            SpeNumGrupo->setEnabled(estado.SeletorDeGrupoHabilitado);
+            SpeNumGrupo->SetValue(vista.GrupoAtual);
+            SpeNumGrupo->setEnabled(vista.SeletorDeGrupoHabilitado);
         }
         SpeLinhaFinal->SetMaxValue(GrupoAtual() - Cartao.NumGrupos + MaxLinhas);
         AtualizarRegistro();
         // The redraw marks the label positions again; the snapshot may hold one toggled back.
         Cartao = estado.Cartao;
-        if (estado.ModoMascara) {
+        if (vista.ModoMascara) {
             LigarModoMascara();
-            celulasDesmascaradas_ = estado.CelulasDesmascaradas;
+            celulasDesmascaradas_ = vista.CelulasDesmascaradas;
             for (int indice = 1; indice <= CelulasDaGrade; ++indice)
                 if (celulasDesmascaradas_[indice])
                     PintarCelula((indice - 1) / ColunasPorLinha + 1, (indice - 1) % ColunasPorLinha + 1, false);
         }
-        BitSalvar->setEnabled(ConteudoArquivoCfg(Cartao) != ConteudoArquivoCfg(cartaoSalvo_));
+        BitSalvar->setEnabled(!sessao_->IgualAoSalvo(Cartao));
         // The cell under the picture's cursor may read differently from what the redraw left.
         ImgCartao->ConteudoMudou();
     });

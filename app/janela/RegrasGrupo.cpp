@@ -3,6 +3,7 @@
 
 #include "TFrmConfig.h"
 
+#include "TBitBtn.h"
 #include "TComboBox.h"
 #include "TEdit.h"
 #include "TRadioGroup.h"
@@ -110,16 +111,23 @@ void TFrmConfig::RdgHabilitadoClick()
 void TFrmConfig::EdtNomeChange()
 {
     // Save must work while the operator is still typing; the name itself is stored on leaving.
+    if (!naoSalvoAntesDoNome_)
+        naoSalvoAntesDoNome_ = BitSalvar->isEnabled();
     const auto nome = ParaWindows1252(EdtNome->text());
-    if (nome && *nome != Cartao.Grupos[GrupoAtual()].Nome)
-        MarcarNaoSalvo();
+    if (!nome)
+        return;
+    // Typed back to the stored name, the card is what it was before the typing.
+    BitSalvar->setEnabled(*nome != Cartao.Grupos[GrupoAtual()].Nome || *naoSalvoAntesDoNome_);
 }
 
 void TFrmConfig::EdtNomeExit()
 {
+    naoSalvoAntesDoNome_.reset();
     // The box only takes storable text; should anything else get in, the stored name stays.
-    if (const auto nome = ParaWindows1252(EdtNome->text()))
-        Cartao.Grupos[GrupoAtual()].Nome = *nome;
+    const auto nome = ParaWindows1252(EdtNome->text());
+    if (!nome || *nome == Cartao.Grupos[GrupoAtual()].Nome)
+        return;
+    Cartao.Grupos[GrupoAtual()].Nome = *nome;
     MarcarNaoSalvo();
 }
 

@@ -1,0 +1,56 @@
+#pragma once
+
+// The recovery slots of a program folder: "Recuperacao.cfg" for the first, "Recuperacao-N.cfg"
+// for the others, each guarded by a "<slot>.lock" file that the copy using the slot keeps locked
+// (flock) while it runs. The system lets go of a dead process's lock by itself, so a slot whose
+// lock can be taken belongs to no running copy.
+
+#include "Cartao.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+class VagaRecuperacao {
+public:
+    static constexpr int Vagas = 16;
+
+    // Slot `numero` of the folder (which ends in '/', or is empty for the current one), locked for
+    // this process; nullptr when a running copy holds it. `criarTrava`: make the lock file where it
+    // is missing (false only to look at what a folder that cannot be written holds).
+    static std::unique_ptr<VagaRecuperacao> Tomar(const std::string& pasta, int numero, bool criarTrava = true);
+    ~VagaRecuperacao();
+    VagaRecuperacao(const VagaRecuperacao&) = delete;
+    VagaRecuperacao& operator=(const VagaRecuperacao&) = delete;
+
+    int Numero() const { return numero_; }
+    // The slot's file, and the path file of the earlier two-file slots.
+    std::string ArquivoCartao() const { return base_ + ".cfg"; }
+    std::string ArquivoCaminhoAntigo() const { return base_ + ".inf"; }
+    // False when no lock file could be made: the folder cannot hold a recovery of this copy's.
+    bool Travada() const { return trava_ >= 0; }
+
+private:
+    VagaRecuperacao(std::string base, int numero, int trava) : base_(std::move(base)), numero_(numero), trava_(trava) {}
+
+    std::string base_;
+    int numero_;
+    int trava_;
+};
+
+// A card that a copy no longer running left unsaved; it keeps its slot locked until it is dropped.
+struct RecuperacaoDeixada {
+    std::unique_ptr<VagaRecuperacao> Vaga;
+    TCartao Cartao;
+    std::string Caminho;  // the original file, as the system's bytes; empty for a new card
+    std::int64_t Quando = 0;  // when it was written, in nanoseconds
+};
+
+// Every card left in the folder's slots by copies no longer running, newest first. A slot file
+// that does not read as a card is removed. Records beyond a card's group count keep what they
+// hold in `anterior`.
+std::vector<RecuperacaoDeixada> ProcurarRecuperacoes(const std::string& pasta, const TCartao& anterior);
+
+// Removes a slot's files.
+void RemoverArquivosDaVaga(const VagaRecuperacao& vaga);

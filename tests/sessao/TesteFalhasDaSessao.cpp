@@ -1,0 +1,277 @@
+// The editing session under faults, one row each: what the operator or the system does, and what
+// must hold. Session rows drive the session alone; window rows drive the window and read what its
+// session leaves on disk.
+
+#include "JanelaTeste.h"
+
+#include "ArquivoCfg.h"
+#include "ArquivoRecuperacao.h"
+#include "GravacaoAtomica.h"
+#include "SessaoEdicao.h"
+#include "TBitBtn.h"
+#include "TComboBox.h"
+#include "TEdit.h"
+#include "TImagemCartao.h"
+#include "TRadioGroup.h"
+#include "TSpinEdit.h"
+#include "Textos.h"
+
+#include <QRadioButton>
+#include <QFile>
+#include <QTest>
+
+#include <atomic>
+#include <chrono>
+#include <fcntl.h>
+#include <fstream>
+#include <future>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+class Falhas;
+struct Falha {
+    const char* Nome;
+    void (*Roteiro)(Falhas&);
+};
+
+class Falhas : public JanelaTeste, public ::testing::WithParamInterface<Falha> {
+public:
+    // The rows are plain functions: what the fixture offers is theirs.
+    using JanelaTeste::AbrirJanela, JanelaTeste::Bytes, JanelaTeste::Caminho, JanelaTeste::Clicar,
+        JanelaTeste::Digitar, JanelaTeste::Escolher, JanelaTeste::Escrever, JanelaTeste::Focar,
+        JanelaTeste::Salvo, JanelaTeste::SetaParaCima, JanelaTeste::dialogos, JanelaTeste::janela;
+
+    static TCartao Cartao(int linhas, char forma = 'B')
+    {
+        TCartao cartao;
+        IniciarPadroes(cartao);
+        MontarCartaoNovo(cartao);
+        cartao.NumLinhas = linhas;
+        cartao.Grupos[1].LinhaFinal = linhas;
+        cartao.FormaLeitura = forma;
+        return cartao;
+    }
+    std::string Pasta() const { return QDir::currentPath().toStdString() + "/"; }
+    std::string CaminhoBytes(const char* nome) const { return Caminho(QString::fromUtf8(nome)).toStdString(); }
+    CartaoRecuperado Vaga(const char* nome = "Recuperacao.cfg") const
+    {
+        return InterpretarRecuperacao(Bytes(QString::fromUtf8(nome)), Cartao(1));
+    }
+    bool Existe(const char* nome) const { return QFile::exists(QString::fromUtf8(nome)); }
+    void Pressionar(int linha, int coluna)
+    {
+        QTest::mouseClick(janela->ImgCartao, Qt::LeftButton, {}, QPoint(25 + 15 * coluna + 5, 9 * linha + 5));
+    }
+    // Every slot's lock is a link to nowhere: no lock can be made, as in a folder nobody may write.
+    void SemTravas() const
+    {
+        for (int vaga = 1; vaga <= VagaRecuperacao::Vagas; ++vaga) {
+            const std::string nome = vaga == 1 ? "Recuperacao.lock" : "Recuperacao-" + std::to_string(vaga) + ".lock";
+            ASSERT_EQ(::symlink("/nenhuma/pasta/trava", nome.c_str()), 0);
+        }
+    }
+    int Avisos() const { return static_cast<int>(dialogos->Registro.filter(Textos::RecuperacaoIndisponivel).size()); }
+};
+
+TEST_P(Falhas, Holds)
+{
+    GetParam().Roteiro(*this);
+}
+
+const Falha Tabela[] = {
+    {"a_ANameBeingTypedIsInTheRecoveryCard",
+     [](Falhas& t) {
+         t.AbrirJanela();
+         t.Digitar(t.janela->EdtNome, "Rui");
+         t.janela->GuardarRecuperacaoAgora();
+         EXPECT_EQ(t.Vaga().Cartao.Grupos[1].Nome, "Rui");
+         EXPECT_EQ(t.janela->Cartao.Grupos[1].Nome, "") << "stored only on leaving the box";
+     }},
+    {"b_ACardLeftInAnySlotByADeadCopyIsOfferedNewestFirst",
+     [](Falhas& t) {
+         SessaoEdicao viva(t.Pasta(), DiscoRecuperacao::Real(), 0ms);
+         auto morta = std::make_unique<SessaoEdicao>(t.Pasta(), DiscoRecuperacao::Real(), 0ms);
+         auto antiga = std::make_unique<SessaoEdicao>(t.Pasta(), DiscoRecuperacao::Real(), 0ms);
+         for (auto* sessao : {&viva, morta.get(), antiga.get()})
+             sessao->TomarVaga();
+         viva.AcompanharCartao(Falhas::Cartao(2), true);
+         antiga->AcompanharCartao(Falhas::Cartao(3), true);
+         antiga->GuardarRecuperacaoAgora();
+         morta->AcompanharCartao(Falhas::Cartao(4), true);
+         for (auto* sessao : {&viva, morta.get()})
+             sessao->GuardarRecuperacaoAgora();
+         const timespec ontem[2] = {{time(nullptr) - 86400, 0}, {time(nullptr) - 86400, 0}};
+         ASSERT_EQ(::utimensat(AT_FDCWD, "Recuperacao-3.cfg", ontem, 0), 0);
+         morta.reset();  // both end without closing, as a crash leaves them
+         antiga.reset();
+
+         SessaoEdicao nova(t.Pasta());
+         const auto deixadas = nova.RecuperacoesDeixadas(Falhas::Cartao(1));
+         ASSERT_EQ(deixadas.size(), 2u) << "the running copy's slot is not offered";
+         EXPECT_EQ(deixadas[0].Cartao.NumLinhas, 4);
+         EXPECT_EQ(deixadas[1].Cartao.NumLinhas, 3);
+         EXPECT_EQ(t.Vaga().Cartao.NumLinhas, 2) << "the running copy's slot is untouched";
+     }},
+    {"c_OneSlotIsOneFileAndAnEarlierPairIsOfferedOnce",
+     [](Falhas& t) {
+         t.Escrever("Recuperacao-3.cfg", ConteudoArquivoCfg(Falhas::Cartao(5)));
+         t.Escrever("Recuperacao-3.inf", "/cartoes/antigo.cfg");
+         SessaoEdicao sessao(t.Pasta(), DiscoRecuperacao::Real(), 0ms);
+         auto deixadas = sessao.RecuperacoesDeixadas(Falhas::Cartao(1));
+         ASSERT_EQ(deixadas.size(), 1u);
+         EXPECT_EQ(deixadas[0].Caminho, "/cartoes/antigo.cfg");
+         sessao.Descartar(deixadas[0]);
+         EXPECT_FALSE(t.Existe("Recuperacao-3.cfg") || t.Existe("Recuperacao-3.inf"));
+
+         sessao.TomarVaga();
+         sessao.Salvo("/cartoes/c\r\n.cfg", Falhas::Cartao(1));
+         sessao.AcompanharCartao(Falhas::Cartao(6), true);
+         sessao.GuardarRecuperacaoAgora();
+         EXPECT_EQ(t.Bytes("Recuperacao.cfg"), ConteudoRecuperacao(Falhas::Cartao(6), "/cartoes/c\r\n.cfg"));
+         EXPECT_EQ(t.Vaga().Caminho, "/cartoes/c\r\n.cfg");
+         EXPECT_FALSE(t.Existe("Recuperacao.inf"));
+     }},
+    {"d_NoThreadChangesTheProcessUmask",
+     [](Falhas& t) {
+         const mode_t antes = ::umask(027);
+         std::atomic<bool> gravando = true;
+         std::thread gravador([&] {
+             for (int i = 0; i < 200; ++i)
+                 GravarArquivoAtomico(t.CaminhoBytes("Config/u.cfg") + std::to_string(i % 4), "x");
+             gravando = false;
+         });
+         int outras = 0;
+         while (gravando) {
+             std::ifstream estado("/proc/self/status");
+             for (std::string linha; std::getline(estado, linha);)
+                 if (linha.starts_with("Umask:") && std::stoul(linha.substr(6), nullptr, 8) != 027)
+                     ++outras;
+         }
+         gravador.join();
+         ::umask(antes);
+         EXPECT_EQ(outras, 0);
+         struct stat estado {};
+         ASSERT_EQ(::stat("Config/u.cfg0", &estado), 0);
+         EXPECT_EQ(estado.st_mode & 0777, 0640u);
+     }},
+    {"e_AFolderThatCannotHoldARecoveryIsToldOnceAndStillOffersOne",
+     [](Falhas& t) {
+         t.SemTravas();
+         t.Escrever("Recuperacao.cfg", ConteudoRecuperacao(Falhas::Cartao(7), ""));
+         t.AbrirJanela({true});
+         EXPECT_EQ(t.janela->Cartao.NumLinhas, 7) << "the card left there is offered";
+         t.SetaParaCima(t.janela->SpeLinhaFinal, 2);
+         QTest::qWait(0);
+         QCoreApplication::processEvents();
+         EXPECT_EQ(t.Avisos(), 1);
+
+         // A disk that refuses the write: told once too.
+         int avisos = 0;
+         DiscoRecuperacao cheio{[](const std::string&, const std::string&) { throw std::runtime_error("cheio"); },
+                                [](const std::string&) {}};
+         QDir().mkdir("cheio");
+         SessaoEdicao sessao(t.Pasta() + "cheio/", cheio, 0ms);
+         sessao.AoPerderProtecao = [&] { ++avisos; };
+         sessao.TomarVaga();
+         for (int linhas : {2, 3}) {
+             sessao.AcompanharCartao(Falhas::Cartao(linhas), true);
+             sessao.GuardarRecuperacaoAgora();
+         }
+         EXPECT_EQ(avisos, 1);
+     }},
+    {"f_ClosingWaitsAboutASecondAtMostOnADiskThatHangs",
+     [](Falhas& t) {
+         auto solta = std::make_shared<std::promise<void>>();
+         auto entrou = std::make_shared<std::atomic<bool>>(false);
+         DiscoRecuperacao parado{[solta, entrou](const std::string&, const std::string&) {
+                                     *entrou = true;
+                                     solta->get_future().wait();
+                                 },
+                                 [](const std::string&) {}};
+         auto sessao = std::make_unique<SessaoEdicao>(t.Pasta(), parado, 0ms);
+         sessao->TomarVaga();
+         sessao->AcompanharCartao(Falhas::Cartao(2), true);
+         ASSERT_TRUE(QTest::qWaitFor([&] { return entrou->load(); }, 20000));
+         const auto inicio = std::chrono::steady_clock::now();
+         sessao->Encerrar();
+         sessao.reset();
+         EXPECT_LT(std::chrono::steady_clock::now() - inicio, 1500ms);
+         solta->set_value();
+     }},
+    {"g_ARecoveredCardIsMeasuredAgainstItsOwnFile",
+     [](Falhas& t) {
+         TCartao doArquivo = Falhas::Cartao(1);
+         doArquivo.NumGrupos = 2;
+         doArquivo.NumLinhas = 6;
+         doArquivo.Grupos[1] = {"A", 1, 3, 0, 1};
+         doArquivo.Grupos[2] = {"B", 4, 6, 0, 1};
+         t.Escrever("Config/a.cfg", ConteudoArquivoCfg(Falhas::Cartao(9)));
+         t.Escrever("Cfg.inf", t.CaminhoBytes("Config/a.cfg"));
+         t.Escrever("Config/b.cfg", ConteudoArquivoCfg(doArquivo));
+         TCartao recuperado = doArquivo;
+         recuperado.FormaLeitura = 'U';
+         t.Escrever("Recuperacao.cfg", ConteudoRecuperacao(recuperado, t.CaminhoBytes("Config/b.cfg")));
+         t.AbrirJanela({true});
+         ASSERT_FALSE(t.Salvo());
+         t.Clicar(t.janela->RdgLeitura->Botao(1));  // back to what b.cfg holds
+         t.janela->Desfazer();
+         EXPECT_FALSE(t.Salvo());
+         t.janela->Refazer();
+         EXPECT_TRUE(t.Salvo()) << "the card is exactly b.cfg again";
+     }},
+    {"h_TheNameStoredByTheCloseQuestionIsAnEdit",
+     [](Falhas& t) {
+         t.AbrirJanela();
+         t.Digitar(t.janela->EdtNome, "Rui");
+         t.dialogos->Respostas = {true};
+         t.dialogos->ArquivosParaSalvar = {DialogosRoteirizados::Cancelar};
+         EXPECT_FALSE(t.janela->close()) << "a Yes whose save was cancelled keeps the window";
+         EXPECT_EQ(t.janela->HistoricoDeEdicao().PassosParaDesfazer(), 1u);
+         t.janela->GuardarRecuperacaoAgora();
+         EXPECT_EQ(t.Vaga().Cartao.Grupos[1].Nome, "Rui");
+     }},
+    {"i_OnlyAFileCommandChangesWhatCountsAsSaved",
+     [](Falhas& t) {
+         t.AbrirJanela();
+         t.SetaParaCima(t.janela->SpeMaxGrupo);
+         t.Escolher(t.janela->CobDivisao, 4);
+         t.Clicar(t.janela->BitMascara);
+         t.Pressionar(1, 1);  // a label cell, read again
+         ASSERT_EQ(t.janela->Cartao.Mascara[IndiceCelula(1, 1)], Lido);
+         t.dialogos->ArquivosParaSalvar = {t.Caminho("Config/i.cfg")};
+         t.Clicar(t.janela->BitSalvar);
+         t.SetaParaCima(t.janela->SpeNumGrupo);  // the redraw marks the label again
+         t.janela->Desfazer();
+         EXPECT_TRUE(t.Salvo()) << "back to exactly the saved bytes";
+         t.janela->Refazer();
+         EXPECT_FALSE(t.Salvo());
+     }},
+    {"j_TypingBackToTheStoredNameLeavesTheCardSaved",
+     [](Falhas& t) {
+         t.AbrirJanela();
+         t.Digitar(t.janela->EdtNome, "a");
+         QTest::keyClick(t.janela->EdtNome, Qt::Key_Backspace);
+         t.Focar(t.janela->CobDivisao);
+         EXPECT_TRUE(t.Salvo());
+         t.janela->GuardarRecuperacaoAgora();
+         EXPECT_FALSE(t.Existe("Recuperacao.cfg"));
+         EXPECT_TRUE(t.janela->close()) << "no question: none is prepared";
+
+         t.AbrirJanela();
+         t.SetaParaCima(t.janela->SpeLinhaFinal);
+         t.Digitar(t.janela->EdtNome, "a");
+         QTest::keyClick(t.janela->EdtNome, Qt::Key_Backspace);
+         t.Focar(t.janela->CobDivisao);
+         EXPECT_FALSE(t.Salvo()) << "a card unsaved before the typing stays unsaved";
+     }},
+};
+
+INSTANTIATE_TEST_SUITE_P(Sessao, Falhas, ::testing::ValuesIn(Tabela),
+                         [](const auto& info) { return std::string(info.param.Nome); });
+
+}  // namespace
