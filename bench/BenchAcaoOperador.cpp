@@ -12,6 +12,8 @@
 #include "TSpinEdit.h"
 #include "UltimoArquivo.h"
 
+#include "PrincipalQt.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -114,17 +116,5 @@ BENCHMARK(TipoDoGrupo)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication aplicacao(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    if (!PrepararBancada())
-        return 1;
-
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    delete bancada;
-    return 0;
+    return RodarComQApplication(argc, argv, PrepararBancada, [] { delete bancada; });
 }

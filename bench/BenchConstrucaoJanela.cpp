@@ -3,6 +3,8 @@
 
 #include "TFrmConfig.h"
 
+#include "PrincipalQt.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
@@ -36,20 +38,8 @@ BENCHMARK(ConstruirEPintarJanela)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication aplicacao(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-
     // An empty current folder: no program file and no Cfg.inf, so every window starts with the
     // first-time card whatever folder the benchmark runs from.
     QTemporaryDir pasta;
-    if (!pasta.isValid() || !QDir::setCurrent(pasta.path()))
-        return 1;
-
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RodarComQApplication(argc, argv, [&] { return pasta.isValid() && QDir::setCurrent(pasta.path()); });
 }
