@@ -5,6 +5,7 @@
 #include "TBitBtn.h"
 #include "TComboBox.h"
 #include "TSpinEdit.h"
+#include "Textos.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -47,6 +48,8 @@ void TFrmConfig::FormCreate()
         AbrirUltimoArquivo();
     else
         MontarCartaoPrimeiraVez();
+    // The list shows the port a Save would store, from the first start on.
+    MostrarPortaSerial();
 
     BitSalvar->setEnabled(false);
 }
@@ -59,4 +62,16 @@ void TFrmConfig::MontarCartaoPrimeiraVez()
     arquivoAtual_.clear();
     AtualizarRegistro();
     historico_.Reiniciar();
+}
+
+void TFrmConfig::AbrirArquivoInicial()
+{
+    if (arquivoInicial_.isEmpty())
+        return;
+    // Recovered changes are the newer work: opening the file over them would drop them.
+    if (haRecuperacao_) {
+        dialogos_->Avisar(Textos::ArquivoNaoAbertoPorRecuperacao.arg(QFileInfo(arquivoInicial_).fileName()));
+        return;
+    }
+    Proteger([this] { Comandar([this] { AbrirArquivoRecebido(arquivoInicial_); }); });
 }

@@ -10,6 +10,7 @@
 #include <bitset>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QGroupBox;
 class QLabel;
@@ -32,7 +33,9 @@ class TFrmConfig : public QWidget {
     Q_OBJECT
 public:
     // Without dialogs the window uses Qt's own; tests pass scripted ones.
-    explicit TFrmConfig(std::unique_ptr<Dialogos> dialogos = nullptr);
+    // A card file given at start (the command line) is opened as Open does, once the start-up
+    // and its recovery offer are done.
+    explicit TFrmConfig(std::unique_ptr<Dialogos> dialogos = nullptr, const QString& arquivoInicial = {});
     ~TFrmConfig() override;
 
     // The 41 controls and dialogs, in creation order.
@@ -118,6 +121,8 @@ public:
     void BitAjudaClick();
     void BitFecharClick();
     void AbrirUltimoArquivo();
+    // A file that came from outside the window (command line, drop): the question first, then Open.
+    void AbrirArquivoRecebido(const QString& caminho);
 
     // Undo and redo: every editing action is one step over a snapshot of the whole card.
     void Desfazer();
@@ -169,6 +174,10 @@ private:
     void MarcarNaoSalvo();
     void MostrarNomeArquivo(const QString& caminho);
     void AlinharControlesAoCartao();
+    void MostrarPortaSerial();
+    // Open's work once a path is known; nothing when the dialog was cancelled.
+    void AbrirArquivo(const std::optional<QString>& caminho);
+    void AbrirArquivoInicial();
     bool PerguntarAntesDeDescartar(const QString& pergunta);
     bool Salvar();
     void PintarCelula(int linha, int coluna, bool mascarada);
@@ -186,4 +195,5 @@ private:
     std::unique_ptr<TRecuperacao> recuperacao_;
     QTimer* temporizadorRecuperacao_ = nullptr;
     bool haRecuperacao_ = false;
+    QString arquivoInicial_;  // the card file of the command line, made absolute at start
 };

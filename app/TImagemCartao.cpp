@@ -36,6 +36,21 @@ QString TImagemCartao::DescricaoCursor() const
     return DescreverCelula(cartao_, linha_, coluna_);
 }
 
+QString TImagemCartao::DescricaoDaCelula(int linha, int coluna) const
+{
+    return DescreverCelula(cartao_, linha, coluna);
+}
+
+int TImagemCartao::CelulasVisiveis() const
+{
+    return LinhasDoCartao() * ColunasPorLinha;
+}
+
+int TImagemCartao::IndiceCursor() const
+{
+    return (linha_ - 1) * ColunasPorLinha + (coluna_ - 1);
+}
+
 int TImagemCartao::LinhasDoCartao() const
 {
     return std::clamp(cartao_.NumLinhas, 1, MaxLinhas);
@@ -81,9 +96,20 @@ void TImagemCartao::MoverCursor(int linha, int coluna)
 void TImagemCartao::AnunciarSeMudou()
 {
     const QString descricao = DescricaoCursor();
-    if (descricao == descricaoAnunciada_)
+    const int celula = IndiceCursor();
+    const bool moveu = celula != celulaAnunciada_;
+    if (!moveu && descricao == descricaoAnunciada_)
         return;
+    // Screen readers speak the object that takes the focus and a new name of the focused object,
+    // not a new name of an image: the cursor cell, a child of the picture, is what changes.
+    if (hasFocus()) {
+        QAccessibleEvent evento(this, moveu ? QAccessible::Focus : QAccessible::NameChanged);
+        evento.setChild(celula);
+        QAccessible::updateAccessibility(&evento);
+    }
+    celulaAnunciada_ = celula;
     descricaoAnunciada_ = descricao;
+    // The picture itself is named after its cursor cell, for the moment it takes the focus.
     QAccessibleEvent evento(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&evento);
 }
@@ -151,6 +177,10 @@ void TImagemCartao::keyPressEvent(QKeyEvent* evento)
 void TImagemCartao::focusInEvent(QFocusEvent* evento)
 {
     QWidget::focusInEvent(evento);
+    // Taking the focus announces the picture under its cursor cell's name: the next toggle speaks
+    // through the picture until the cursor moves.
+    celulaAnunciada_ = IndiceCursor();
+    descricaoAnunciada_ = DescricaoCursor();
     update(AreaCursor());
     emit CursorMostrado(AreaCursor());
 }
