@@ -8,7 +8,8 @@ class TImagemCartao;
 // One cell of the card picture as assistive technology sees it: a child of the picture, named
 // as a screen reader says it ("Linha 12, coluna 3, grupo 2: lida"). The cursor cell is the
 // focused child while the picture has the focus, so a screen reader speaks each cursor move as
-// a focus change and each toggle as a name change of the focused object.
+// a focus change and each toggle as a name change of the focused object. A cell is a small image:
+// Orca drops name changes of list items and table cells as web-page noise.
 class AcessivelCelula : public QAccessibleInterface {
 public:
     AcessivelCelula(TImagemCartao* imagem, int indice);
@@ -29,7 +30,7 @@ public:
     QString text(QAccessible::Text tipo) const override;
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override;
-    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    QAccessible::Role role() const override { return QAccessible::Graphic; }
     QAccessible::State state() const override;
 
 private:

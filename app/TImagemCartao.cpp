@@ -100,17 +100,16 @@ void TImagemCartao::AnunciarSeMudou()
     const bool moveu = celula != celulaAnunciada_;
     if (!moveu && descricao == descricaoAnunciada_)
         return;
-    // Screen readers speak the object that takes the focus and a new name of the focused object,
-    // not a new name of an image: the cursor cell, a child of the picture, is what changes.
-    if (hasFocus()) {
-        QAccessibleEvent evento(this, moveu ? QAccessible::Focus : QAccessible::NameChanged);
-        evento.setChild(celula);
-        QAccessible::updateAccessibility(&evento);
-    }
     celulaAnunciada_ = celula;
     descricaoAnunciada_ = descricao;
-    // The picture itself is named after its cursor cell, for the moment it takes the focus.
-    QAccessibleEvent evento(this, QAccessible::NameChanged);
+    // Screen readers speak the object that takes the focus and a new name of the focused object,
+    // not a new name of an image they left: while the picture has the focus, the cursor cell, a
+    // child of the picture, is what changes. Orca takes two name changes of one text as one, so
+    // the picture's own goes out only when the cell's does not.
+    QAccessibleEvent evento(this, hasFocus() ? (moveu ? QAccessible::Focus : QAccessible::NameChanged)
+                                             : QAccessible::NameChanged);
+    if (hasFocus())
+        evento.setChild(celula);
     QAccessible::updateAccessibility(&evento);
 }
 
@@ -177,9 +176,9 @@ void TImagemCartao::keyPressEvent(QKeyEvent* evento)
 void TImagemCartao::focusInEvent(QFocusEvent* evento)
 {
     QWidget::focusInEvent(evento);
-    // Taking the focus announces the picture under its cursor cell's name: the next toggle speaks
-    // through the picture until the cursor moves.
-    celulaAnunciada_ = IndiceCursor();
+    // Taking the focus announces the picture under its cursor cell's name; the next change, a
+    // move or a toggle, hands the focus to the cell itself.
+    celulaAnunciada_ = -1;
     descricaoAnunciada_ = DescricaoCursor();
     update(AreaCursor());
     emit CursorMostrado(AreaCursor());
