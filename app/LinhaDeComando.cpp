@@ -11,13 +11,13 @@ LinhaDeComando InterpretarLinhaDeComando(const QStringList& argumentos)
         if (!fimDasOpcoes && argumento == QStringLiteral("--")) {
             fimDasOpcoes = true;
         } else if (!fimDasOpcoes && argumento == QStringLiteral("--help")) {
-            linha.Acao = LinhaDeComando::Acao::Ajuda;
+            linha.Acao = LinhaDeComando::Pedido::Ajuda;
             return linha;
         } else if (!fimDasOpcoes && argumento == QStringLiteral("--version")) {
-            linha.Acao = LinhaDeComando::Acao::Versao;
+            linha.Acao = LinhaDeComando::Pedido::Versao;
             return linha;
         } else if (!fimDasOpcoes && argumento.startsWith(QLatin1Char('-')) && argumento.size() > 1) {
-            linha.Acao = LinhaDeComando::Acao::ErroDeUso;
+            linha.Acao = LinhaDeComando::Pedido::ErroDeUso;
             linha.Erro = Textos::OpcaoDesconhecida.arg(argumento);
             return linha;
         } else {
@@ -25,11 +25,11 @@ LinhaDeComando InterpretarLinhaDeComando(const QStringList& argumentos)
         }
     }
     if (arquivos.size() > 1) {
-        linha.Acao = LinhaDeComando::Acao::ErroDeUso;
+        linha.Acao = LinhaDeComando::Pedido::ErroDeUso;
         linha.Erro = Textos::ArquivosDemais;
     } else if (arquivos.size() == 1) {
         if (arquivos.front().isEmpty()) {
-            linha.Acao = LinhaDeComando::Acao::ErroDeUso;
+            linha.Acao = LinhaDeComando::Pedido::ErroDeUso;
             linha.Erro = Textos::ArquivoVazio;
         } else {
             linha.Arquivo = arquivos.front();

@@ -6,8 +6,8 @@
 // What the program was asked to do by its command line: open the window, with or without one
 // card file, or answer at once without a window.
 struct LinhaDeComando {
-    enum class Acao { Janela, Ajuda, Versao, ErroDeUso };
-    Acao Acao = Acao::Janela;
+    enum class Pedido { Janela, Ajuda, Versao, ErroDeUso };
+    Pedido Acao = Pedido::Janela;
     QString Arquivo;  // the card file to open at start, as given; empty for none
     QString Erro;     // why the command line was refused, for ErroDeUso
 };

@@ -32,16 +32,16 @@ int main(int argc, char** argv)
         argumentos.append(QFile::decodeName(argv[i]));
     const LinhaDeComando linha = InterpretarLinhaDeComando(argumentos);
     switch (linha.Acao) {
-    case LinhaDeComando::Acao::Ajuda:
+    case LinhaDeComando::Pedido::Ajuda:
         Escrever(stdout, TextoDeAjuda());
         return 0;
-    case LinhaDeComando::Acao::Versao:
+    case LinhaDeComando::Pedido::Versao:
         Escrever(stdout, TextoDeVersao());
         return 0;
-    case LinhaDeComando::Acao::ErroDeUso:
+    case LinhaDeComando::Pedido::ErroDeUso:
         Escrever(stderr, TextoDeErroDeUso(linha.Erro));
         return SaidaErroDeUso;
-    case LinhaDeComando::Acao::Janela:
+    case LinhaDeComando::Pedido::Janela:
         break;
     }
 

@@ -23,12 +23,12 @@ JanelaTeste::~JanelaTeste()
     QDir::setCurrent(pastaAnterior_);
 }
 
-void JanelaTeste::AbrirJanela(std::deque<bool> respostas)
+void JanelaTeste::AbrirJanela(std::deque<bool> respostas, const QString& arquivoInicial)
 {
     auto roteiro = std::make_unique<DialogosRoteirizados>();
     roteiro->Respostas = std::move(respostas);
     dialogos = roteiro.get();
-    janela = std::make_unique<TFrmConfig>(std::move(roteiro));
+    janela = std::make_unique<TFrmConfig>(std::move(roteiro), arquivoInicial);
     janela->show();
     QCoreApplication::processEvents();  // the start-up's last step, once the window is up
     QApplication::setActiveWindow(janela.get());
