@@ -17,6 +17,8 @@ PACKAGES=(
   scdoc                                      # the manual pages, made from their scdoc sources at build time
   lintian man-db                             # the package test: lintian, and man -l on the manual pages
   devscripts                                 # hardening-check (perl and binutils only: no recommends needed)
+  xdg-utils libglib2.0-bin                   # the install test asks xdg-mime (through gio) about card files
+  orca                                       # the screen-reader test listens to Orca itself
 )
 
 missing=()

@@ -1,28 +1,61 @@
 #include "Idioma.h"
+#include "LinhaDeComando.h"
 #include "PluginsAdiados.h"
 #include "TFrmConfig.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QStyleFactory>
 
 #include <csignal>
+#include <cstdio>
+
+namespace {
+
+void Escrever(std::FILE* saida, const QString& texto)
+{
+    const QByteArray bytes = texto.toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), saida);
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
     // A file size limit must fail a save with an error, not end the program.
     std::signal(SIGXFSZ, SIG_IGN);
 
-    // The program takes no command line, not even Qt's own options: only the program's name goes in.
+    // File names are the system's bytes; the rest is read before any window exists, so help,
+    // version and usage errors need no display.
+    QStringList argumentos;
+    for (int i = 1; i < argc; ++i)
+        argumentos.append(QFile::decodeName(argv[i]));
+    const LinhaDeComando linha = InterpretarLinhaDeComando(argumentos);
+    switch (linha.Acao) {
+    case LinhaDeComando::Pedido::Ajuda:
+        Escrever(stdout, TextoDeAjuda());
+        return 0;
+    case LinhaDeComando::Pedido::Versao:
+        Escrever(stdout, TextoDeVersao());
+        return 0;
+    case LinhaDeComando::Pedido::ErroDeUso:
+        Escrever(stderr, TextoDeErroDeUso(linha.Erro));
+        return SaidaErroDeUso;
+    case LinhaDeComando::Pedido::Janela:
+        break;
+    }
+
+    // Qt's own options are not taken: only the program's name goes in.
     char programa[] = "Ortelo";
-    int argumentos = 1;
+    int quantos = 1;
     char* nome[] = {argc > 0 ? argv[0] : programa, nullptr};
-    QApplication aplicacao(argumentos, nome);
+    QApplication aplicacao(quantos, nome);
     QApplication::setApplicationName(QStringLiteral("Ortelo"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
     UsarPortuguesDoBrasil();
 
-    TFrmConfig FrmConfig;
+    TFrmConfig FrmConfig(nullptr, linha.Arquivo);
     AdiarPluginsAtePrimeiraPintura(FrmConfig);
     FrmConfig.showMaximized();
     aplicacao.exec();

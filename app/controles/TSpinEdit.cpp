@@ -5,6 +5,14 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include <cstdlib>
+
+namespace {
+
+constexpr int PassosPorPagina = 10;
+
+}  // namespace
+
 TSpinEdit::TSpinEdit(QWidget* parent)
     : QAbstractSpinBox(parent)
 {
@@ -71,6 +79,16 @@ void TSpinEdit::stepBy(int passos)
         SetValue(Limitado(static_cast<long long>(valor_) + (passos > 0 ? 1 : -1)));
 }
 
+void TSpinEdit::Passos(int passos)
+{
+    for (int i = 0; i < std::abs(passos); ++i) {
+        const int antes = valor_;
+        stepBy(passos);
+        if (valor_ == antes)
+            break;
+    }
+}
+
 QAbstractSpinBox::StepEnabled TSpinEdit::stepEnabled() const
 {
     StepEnabled habilitados = StepNone;
@@ -93,7 +111,18 @@ void TSpinEdit::keyPressEvent(QKeyEvent* evento)
         evento->accept();
         return;
     }
-    // Page keys, digits, Delete, Backspace, paste, Enter...: nothing changes the value here;
+    if (semModificador && (evento->key() == Qt::Key_PageUp || evento->key() == Qt::Key_PageDown)) {
+        // Long cards: ten single steps, so every Change handler sees the moves it always sees.
+        const int passos = evento->key() == Qt::Key_PageUp ? PassosPorPagina : -PassosPorPagina;
+        const auto dar = [this, passos] { Passos(passos); };
+        if (agrupador_)
+            agrupador_(dar);
+        else
+            dar();
+        evento->accept();
+        return;
+    }
+    // Digits, Delete, Backspace, paste, Enter...: nothing changes the value here;
     // the window may still use the key.
     evento->ignore();
 }

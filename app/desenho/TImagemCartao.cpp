@@ -36,6 +36,21 @@ QString TImagemCartao::DescricaoCursor() const
     return DescreverCelula(cartao_, linha_, coluna_);
 }
 
+QString TImagemCartao::DescricaoDaCelula(int linha, int coluna) const
+{
+    return DescreverCelula(cartao_, linha, coluna);
+}
+
+int TImagemCartao::CelulasVisiveis() const
+{
+    return LinhasDoCartao() * ColunasPorLinha;
+}
+
+int TImagemCartao::IndiceCursor() const
+{
+    return (linha_ - 1) * ColunasPorLinha + (coluna_ - 1);
+}
+
 int TImagemCartao::LinhasDoCartao() const
 {
     return std::clamp(cartao_.NumLinhas, 1, MaxLinhas);
@@ -81,10 +96,20 @@ void TImagemCartao::MoverCursor(int linha, int coluna)
 void TImagemCartao::AnunciarSeMudou()
 {
     const QString descricao = DescricaoCursor();
-    if (descricao == descricaoAnunciada_)
+    const int celula = IndiceCursor();
+    const bool moveu = celula != celulaAnunciada_;
+    if (!moveu && descricao == descricaoAnunciada_)
         return;
+    celulaAnunciada_ = celula;
     descricaoAnunciada_ = descricao;
-    QAccessibleEvent evento(this, QAccessible::NameChanged);
+    // Screen readers speak the object that takes the focus and a new name of the focused object,
+    // not a new name of an image they left: while the picture has the focus, the cursor cell, a
+    // child of the picture, is what changes. Orca takes two name changes of one text as one, so
+    // the picture's own goes out only when the cell's does not.
+    QAccessibleEvent evento(this, hasFocus() ? (moveu ? QAccessible::Focus : QAccessible::NameChanged)
+                                             : QAccessible::NameChanged);
+    if (hasFocus())
+        evento.setChild(celula);
     QAccessible::updateAccessibility(&evento);
 }
 
@@ -151,6 +176,10 @@ void TImagemCartao::keyPressEvent(QKeyEvent* evento)
 void TImagemCartao::focusInEvent(QFocusEvent* evento)
 {
     QWidget::focusInEvent(evento);
+    // Taking the focus announces the picture under its cursor cell's name; the next change, a
+    // move or a toggle, hands the focus to the cell itself.
+    celulaAnunciada_ = -1;
+    descricaoAnunciada_ = DescricaoCursor();
     update(AreaCursor());
     emit CursorMostrado(AreaCursor());
 }

@@ -20,6 +20,10 @@ public:
     int ColunaCursor() const { return coluna_; }
     // The cursor cell as a screen reader says it.
     QString DescricaoCursor() const;
+    QString DescricaoDaCelula(int linha, int coluna) const;
+    // The cells of the card's lines, as assistive technology sees them: twelve a line, from 0.
+    int CelulasVisiveis() const;
+    int IndiceCursor() const;
 
     // To be called after the picture or the card changed: repaints, keeps the cursor within the
     // card's lines and tells assistive technology when the cursor cell now reads differently.
@@ -51,4 +55,5 @@ private:
     int linha_ = 1;
     int coluna_ = 1;
     QString descricaoAnunciada_;
+    int celulaAnunciada_ = 0;
 };

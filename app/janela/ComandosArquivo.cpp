@@ -68,9 +68,14 @@ void TFrmConfig::BitSalvarClick()
     Salvar();
 }
 
-void TFrmConfig::AlinharControlesAoCartao()
+void TFrmConfig::MostrarPortaSerial()
 {
     CBSerial->SetItemIndex(Cartao.PortaSerial >= 1 && Cartao.PortaSerial <= 9 ? Cartao.PortaSerial - 1 : -1);
+}
+
+void TFrmConfig::AlinharControlesAoCartao()
+{
+    MostrarPortaSerial();
     if (Cartao.FormaLeitura == 'B')
         RdgLeitura->SetItemIndex(1);
     else if (Cartao.FormaLeitura == 'U')
@@ -99,26 +104,41 @@ void TFrmConfig::BitAbrirClick()
 {
     if (!PerguntarAntesDeDescartar(Textos::PerguntaAntesDeAbrir))
         return;
+    OpdAbrir.NomeArquivo = QStringLiteral("*.cfg");
+    AbrirArquivo(dialogos_->EscolherArquivoParaAbrir(OpdAbrir));
+}
+
+void TFrmConfig::AbrirArquivoRecebido(const QString& caminho)
+{
+    if (!PerguntarAntesDeDescartar(Textos::PerguntaAntesDeAbrir))
+        return;
+    AbrirArquivo(caminho);
+}
+
+void TFrmConfig::AbrirArquivo(const std::optional<QString>& caminho)
+{
     // The card on screen changes only when a file is read, and only then is it saved as shown.
     const bool naoSalvoAntes = BitSalvar->isEnabled();
     bool lido = false;
     QString erroPonteiro;
 
-    OpdAbrir.NomeArquivo = QStringLiteral("*.cfg");
-    const auto caminho = dialogos_->EscolherArquivoParaAbrir(OpdAbrir);
     if (caminho) {
         try {
             LerArquivoCfg(Bytes(*caminho), Cartao);
             MostrarNomeArquivo(*caminho);
             lido = true;
-        } catch (const std::exception&) {
-            dialogos_->Avisar(Textos::ErroDeLeitura);
-        }
-        // Reported only once the controls show the card, so the window never shows a stale count.
-        try {
-            GravarUltimoArquivo(Bytes(ArqCfgInf), Bytes(*caminho));
         } catch (const std::exception& erro) {
-            erroPonteiro = MensagemDoErro(erro);
+            // The fixed message first, then the reader's own reason: the operator learns what to fix.
+            dialogos_->Avisar(Textos::ErroDeLeitura + QLatin1Char('\n') + MensagemDoErro(erro));
+        }
+        // Only a file really opened is remembered: a refused one must not cost the last good card.
+        // Reported only once the controls show the card, so the window never shows a stale count.
+        if (lido) {
+            try {
+                GravarUltimoArquivo(Bytes(ArqCfgInf), Bytes(*caminho));
+            } catch (const std::exception& erro) {
+                erroPonteiro = MensagemDoErro(erro);
+            }
         }
         AlinharControlesAoCartao();
         SpeNumGrupo->SetText(QStringLiteral("1"));

@@ -5,6 +5,7 @@
 #include "TBitBtn.h"
 #include "TComboBox.h"
 #include "TSpinEdit.h"
+#include "Textos.h"
 
 #include <QDir>
 #include <QFile>
@@ -53,6 +54,8 @@ void TFrmConfig::FormCreate()
         AbrirUltimoArquivo();
     else
         MontarCartaoPrimeiraVez();
+    // The list shows the port a Save would store, from the first start on.
+    MostrarPortaSerial();
 
     BitSalvar->setEnabled(false);
     sessao_->Salvo(sessao_->Arquivo(), Cartao);
@@ -66,4 +69,16 @@ void TFrmConfig::MontarCartaoPrimeiraVez()
     AtualizarRegistro();
     sessao_->Salvo({}, Cartao);
     sessao_->HistoricoDeEdicao().Reiniciar();
+}
+
+void TFrmConfig::AbrirArquivoInicial()
+{
+    if (arquivoInicial_.isEmpty())
+        return;
+    // Recovered changes are the newer work: opening the file over them would drop them.
+    if (recuperacaoAceita_) {
+        dialogos_->Avisar(Textos::ArquivoNaoAbertoPorRecuperacao.arg(QFileInfo(arquivoInicial_).fileName()));
+        return;
+    }
+    Proteger([this] { Comandar([this] { AbrirArquivoRecebido(arquivoInicial_); }); });
 }

@@ -39,6 +39,7 @@ void TFrmConfig::OferecerRecuperacao()
         sessao_->Recuperado(deixada.Caminho, doArquivo);
         sessao_->HistoricoDeEdicao().Reiniciar();
         MarcarNaoSalvo();
+        recuperacaoAceita_ = true;
         // The cards of older slots wait for the next start.
         sessao_->Adotar(std::move(deixada));
         break;

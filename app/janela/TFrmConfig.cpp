@@ -1,6 +1,7 @@
 #include "TFrmConfig.h"
 
 #include "Acessiveis.h"
+#include "ArquivoSoltado.h"
 #include "DialogosQt.h"
 #include "MensagemErro.h"
 #include "TBitBtn.h"
@@ -13,6 +14,7 @@
 #include "Windows1252.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QScopeGuard>
 #include <QTimer>
@@ -20,8 +22,9 @@
 #include <algorithm>
 #include <exception>
 
-TFrmConfig::TFrmConfig(std::unique_ptr<Dialogos> dialogos)
-    : dialogos_(dialogos ? std::move(dialogos) : std::make_unique<DialogosQt>(this))
+TFrmConfig::TFrmConfig(std::unique_ptr<Dialogos> dialogos, const QString& arquivoInicial)
+    : dialogos_(dialogos ? std::move(dialogos) : std::make_unique<DialogosQt>(this)),
+      arquivoInicial_(arquivoInicial.isEmpty() ? QString() : QFileInfo(arquivoInicial).absoluteFilePath())
 {
     InstalarAcessiveis();
     CriarControles();
@@ -31,8 +34,10 @@ TFrmConfig::TFrmConfig(std::unique_ptr<Dialogos> dialogos)
     // Once the window is on screen: the question then comes over it, and taking the recovery
     // slot, which waits for the disk, does not hold the window back.
     QTimer::singleShot(0, this, [this] {
-        if (!fechamentoConfirmado_)
-            Proteger([this] { Comandar([this] { OferecerRecuperacao(); }); });
+        if (fechamentoConfirmado_)
+            return;
+        Proteger([this] { Comandar([this] { OferecerRecuperacao(); }); });
+        AbrirArquivoInicial();
     });
     BitNovo->setFocus();
 }
@@ -125,6 +130,15 @@ void TFrmConfig::LigarEventos()
             [this](Qt::MouseButton botao, Qt::KeyboardModifiers teclas, int x, int y) {
                 Proteger([&] { Editar([&] { ImgCartaoMouseDown(botao, teclas, x, y); }); });
             });
+    // A Page key's ten steps are one action: one undo step takes them back.
+    for (TSpinEdit* spin : {SpeMaxGrupo, SpeNumGrupo, SpeLinhaFinal})
+        spin->SetAgrupador([this](const std::function<void()>& passos) { Proteger([&] { Editar(passos); }); });
+    new SoltarArquivo(this, [this](const QString& caminho) {
+        Proteger([&] {
+            ArmazenarNomeDigitado();
+            Comandar([&] { AbrirArquivoRecebido(caminho); });
+        });
+    });
 }
 
 void TFrmConfig::closeEvent(QCloseEvent* evento)

@@ -43,7 +43,9 @@ class TFrmConfig : public QWidget {
     Q_OBJECT
 public:
     // Without dialogs the window uses Qt's own; tests pass scripted ones.
-    explicit TFrmConfig(std::unique_ptr<Dialogos> dialogos = nullptr);
+    // A card file given at start (the command line) is opened as Open does, once the start-up
+    // and its recovery offer are done.
+    explicit TFrmConfig(std::unique_ptr<Dialogos> dialogos = nullptr, const QString& arquivoInicial = {});
     ~TFrmConfig() override;
 
     // The 41 controls and dialogs, in creation order.
@@ -129,6 +131,8 @@ public:
     void BitAjudaClick();
     void BitFecharClick();
     void AbrirUltimoArquivo();
+    // A file that came from outside the window (command line, drop): the question first, then Open.
+    void AbrirArquivoRecebido(const QString& caminho);
 
     // Undo and redo: every editing action is one step over a snapshot of the whole card.
     void Desfazer();
@@ -181,6 +185,10 @@ private:
     // After a file was read into the card: the controls and the picture show it.
     void MostrarCartaoLido(const QString& caminho);
     void AlinharControlesAoCartao();
+    void MostrarPortaSerial();
+    // Open's work once a path is known; nothing when the dialog was cancelled.
+    void AbrirArquivo(const std::optional<QString>& caminho);
+    void AbrirArquivoInicial();
     bool PerguntarAntesDeDescartar(const QString& pergunta);
     bool Salvar();
     void PintarCelula(int linha, int coluna, bool mascarada);
@@ -195,4 +203,6 @@ private:
     std::bitset<TamanhoMascara + 1> celulasDesmascaradas_;
     // While a name is typed: whether the card was unsaved before the typing began.
     std::optional<bool> naoSalvoAntesDoNome_;
+    QString arquivoInicial_;  // the card file of the command line, made absolute at start
+    bool recuperacaoAceita_ = false;
 };

@@ -104,6 +104,31 @@ inline const QString PerguntaRecuperarCartaoNovo = QStringLiteral(
 inline const QString RecuperacaoIndisponivel = QStringLiteral(
     "Não é possível gravar o arquivo de recuperação na pasta do programa: as alterações não salvas não "
     "estão protegidas contra uma queda do programa.");
+inline const QString ArquivoNaoAbertoPorRecuperacao = QStringLiteral(
+    "O arquivo \"%1\" não foi aberto, porque as alterações recuperadas vêm primeiro. Salve-as e depois abra o "
+    "arquivo pelo botão Abrir.");
 inline const QString ErroDeLeitura = QStringLiteral("O arquivo não foi encontrado ou houve erro de leitura do arquivo.");
+
+// The command line, answered on standard output or standard error without a window.
+inline const QString AjudaLinhaDeComando = QStringLiteral(
+    "Uso: ortelo [ARQUIVO]\n"
+    "Edita a configuração dos cartões da leitora óptica de marcas.\n"
+    "\n"
+    "Sem ARQUIVO, abre o último arquivo de configuração aberto ou salvo. Com ARQUIVO, abre esse\n"
+    "arquivo (.cfg) ao iniciar, como o botão Abrir; se ele for recusado, a janela diz por quê e\n"
+    "mostra o cartão de sempre. Se houver alterações não salvas para recuperar e a recuperação for\n"
+    "aceita, o ARQUIVO não é aberto, para que as alterações recuperadas não se percam.\n"
+    "\n"
+    "Opções:\n"
+    "  --help     mostra esta ajuda e sai\n"
+    "  --version  mostra a versão e sai\n"
+    "  --         termina as opções (para um ARQUIVO cujo nome começa com \"-\")\n");
+inline const QString VersaoDoPrograma = QStringLiteral("Ortelo %1\n");
+inline const QString UsoResumido = QStringLiteral(
+    "Uso: ortelo [ARQUIVO]\n"
+    "Use \"ortelo --help\" para mais informações.\n");
+inline const QString OpcaoDesconhecida = QStringLiteral("opção desconhecida: %1");
+inline const QString ArquivosDemais = QStringLiteral("só um arquivo pode ser aberto de cada vez.");
+inline const QString ArquivoVazio = QStringLiteral("o nome do arquivo está vazio.");
 
 }  // namespace Textos

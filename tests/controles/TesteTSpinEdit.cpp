@@ -179,6 +179,46 @@ TEST_F(SpinNaJanela, TeclaRepetidaDaUmaMudancaPorRepeticao)
     EXPECT_EQ(mudancas.valores, (std::vector<int>{11, 12, 13, 14}));
 }
 
+// Long cards: Page Up and Page Down make ten single steps, each its own Change, stopping at a
+// bound; a handler that puts the value back stops them too. One action for the window.
+TEST_F(SpinNaJanela, PaginaAvancaDezPassosDentroDosLimites)
+{
+    struct Caso {
+        int minimo, maximo, valor;
+        Qt::Key tecla;
+        std::vector<int> esperado;
+    };
+    const Caso casos[] = {
+        {1, 90, 1, Qt::Key_PageUp, {2, 3, 4, 5, 6, 7, 8, 9, 10, 11}},
+        {1, 90, 85, Qt::Key_PageUp, {86, 87, 88, 89, 90}},
+        {1, 90, 15, Qt::Key_PageDown, {14, 13, 12, 11, 10, 9, 8, 7, 6, 5}},
+        {1, 90, 3, Qt::Key_PageDown, {2, 1}},
+        {1, 10, 10, Qt::Key_PageUp, {}},
+        {1, 10, 14, Qt::Key_PageDown, {10, 9, 8, 7, 6, 5, 4, 3, 2, 1}},
+    };
+    int agrupamentos = 0;
+    spin->SetAgrupador([&](const std::function<void()>& passos) {
+        ++agrupamentos;
+        passos();
+    });
+    for (const Caso& caso : casos) {
+        SCOPED_TRACE(caso.valor);
+        Configurar(*spin, caso.minimo, caso.maximo, caso.valor);
+        spin->setFocus();
+        Mudancas mudancas(*spin);
+        QTest::keyClick(spin, caso.tecla);
+        EXPECT_EQ(mudancas.valores, caso.esperado);
+    }
+    EXPECT_EQ(agrupamentos, 6);
+
+    // A handler that springs the value back ends the page at once.
+    Configurar(*spin, 1, 90, 5);
+    Mudancas mudancas(*spin);
+    QObject::connect(spin, &TSpinEdit::Change, spin, [this] { spin->SetValue(5); });
+    QTest::keyClick(spin, Qt::Key_PageUp);
+    EXPECT_EQ(mudancas.valores, (std::vector<int>{6, 5}));
+}
+
 TEST_F(SpinNaJanela, BotoesDeSetaAvancamUmPorClique)
 {
     Configurar(*spin, 1, 90, 50);
@@ -232,8 +272,6 @@ TEST_F(SpinNaJanela, NaoAceitaDigitacaoApagarNemColar)
     QTest::keyClick(spin, Qt::Key_V, Qt::ControlModifier);
     QTest::keyClick(spin, Qt::Key_Insert, Qt::ShiftModifier);
     QTest::keyClick(spin, Qt::Key_Z, Qt::ControlModifier);
-    QTest::keyClick(spin, Qt::Key_PageUp);
-    QTest::keyClick(spin, Qt::Key_PageDown);
     QTest::keyClick(spin, Qt::Key_Up, Qt::ControlModifier);
 
     // The text field too, should a key or a drop reach it directly.

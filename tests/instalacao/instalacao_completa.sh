@@ -23,6 +23,16 @@ done
 verificar "the desktop entry is valid" desktop-file-validate "$dados/applications/ortelo.desktop"
 verificar "the metainfo is valid" appstreamcli validate --no-net "$dados/metainfo/org.ortelo.Ortelo.metainfo.xml"
 verificar "the installed tree is valid" appstreamcli validate-tree --no-net "$prefixo"
+# The desktop knows card files by their first lines, not every *.cfg, and opens them in Ortelo.
+update-mime-database "$dados/mime"
+update-desktop-database "$dados/applications"
+{ printf '%s\r\n' 4 U 1 1 0 "" 1 1 0 1; for _ in $(seq 1081); do printf '0\r\n'; done; } > "$tmp/salvo.cfg"
+printf '[rede]\nporta=1\n' > "$tmp/outro.cfg"
+area=(env XDG_DATA_DIRS="$dados:/usr/share" XDG_DATA_HOME="$tmp/vazio" XDG_CONFIG_HOME="$tmp/vazio"
+    XDG_CONFIG_DIRS="$tmp/vazio" XDG_CURRENT_DESKTOP=GNOME)
+verificar "a saved card is a card file" [ "$("${area[@]}" xdg-mime query filetype "$tmp/salvo.cfg")" = application/x-ortelo-cartao ]
+verificar "another program's .cfg is not" [ "$("${area[@]}" xdg-mime query filetype "$tmp/outro.cfg")" = text/plain ]
+verificar "card files open in Ortelo" [ "$("${area[@]}" xdg-mime query default application/x-ortelo-cartao)" = ortelo.desktop ]
 configurado=$(cmake -L -N "$1" | sed -n 's/^CMAKE_INSTALL_PREFIX:PATH=//p')
 verificar "no installed file but the documents names the configured prefix" \
     bash -c "! grep -rlI --exclude-dir=doc -- '$configurado/' '$prefixo'"

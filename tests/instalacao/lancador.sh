@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The launcher, moved with a stand-in program (it prints its folder and argument count) into a
+# The launcher, moved with a stand-in program (it prints its folder and its arguments) into a
 # tree of its own: how it prepares, repairs and refuses the per-user program folder.
 #   lancador.sh LANCADOR BINDIR PROGRAMA AJUDA   (the last three relative to the prefix)
 set -uo pipefail
@@ -8,14 +8,14 @@ trap '[ -n "$montado" ] && umount "$montado"; rm -rf "$tmp"' EXIT
 chmod 755 "$tmp"
 lancador=$tmp/prefixo/$2/ortelo programa=$tmp/prefixo/$3 ajuda=$tmp/prefixo/$4
 mkdir -p "$(dirname "$lancador")" "$(dirname "$programa")" "$(dirname "$ajuda")"
-cp "$1" "$lancador" && printf '#!/bin/sh\necho "$(pwd) $#"\n' > "$programa" && echo ajuda > "$ajuda"
+cp "$1" "$lancador" && printf '#!/bin/sh\nprintf "%%s" "$(pwd) $#"; for a do printf " [%%s]" "$a"; done; echo\n' > "$programa" && echo ajuda > "$ajuda"
 chmod 755 "$lancador" "$programa"
 
 falhas=0
 verificar() { "${@:2}" || { echo "FAILED: $1 (${saida:-})"; falhas=$((falhas + 1)); }; }
 iniciar() {  # iniciar HOME [XDG_DATA_HOME [as nobody]]: the launcher's output and status
     saida=$(${3:+setpriv --reuid=65534 --regid=65534 --clear-groups} env -i PATH=/usr/bin:/bin HOME="$1" \
-        ${2:+XDG_DATA_HOME="$2"} "$lancador" a b 2>&1)
+        ${2:+XDG_DATA_HOME="$2"} "$lancador" 2>&1)
     status=$?
 }
 pronta() { [ -d "$1/Config" ] && [ "$(readlink "$1/Ortelo")" = "$programa" ] && [ "$(readlink "$1/Ortelo.hlp")" = "$ajuda" ]; }
@@ -25,6 +25,20 @@ verificar "first use runs the program in its folder, without arguments" [ "$stat
 verificar "first use prepares the folder" pronta "$tmp/c1/.local/share/ortelo"
 iniciar "$tmp/c2" "$tmp/dados"
 verificar "XDG_DATA_HOME is used" [ "$status $saida" = "0 $tmp/dados/ortelo 0" ]
+
+# A card file named from the starting folder reaches the program by its full path; options pass.
+pasta=$tmp/c1/.local/share/ortelo
+while IFS='|' read -r argumentos esperado; do
+    saida=$(cd "$tmp" && env -i PATH=/usr/bin:/bin HOME="$tmp/c1" "$lancador" $argumentos 2>&1)
+    verificar "ortelo $argumentos" [ "$saida" = "$pasta $esperado" ]
+done <<TABELA
+cartao.cfg|1 [$tmp/cartao.cfg]
+/outra/pasta/cartao.cfg|1 [/outra/pasta/cartao.cfg]
+--help|1 [--help]
+--version|1 [--version]
+-- -x.cfg|2 [--] [$tmp/-x.cfg]
+a.cfg b.cfg|2 [$tmp/a.cfg] [$tmp/b.cfg]
+TABELA
 
 p=$tmp/c3/.local/share/ortelo  # links of an older install, and the user's own files
 mkdir -p "$p/Config" && ln -s /antigo/Ortelo "$p/Ortelo" && ln -s /antigo/Ortelo.hlp "$p/Ortelo.hlp"

@@ -23,7 +23,7 @@ JanelaTeste::~JanelaTeste()
     QDir::setCurrent(pastaAnterior_);
 }
 
-void JanelaTeste::AbrirJanela(std::deque<bool> respostas)
+void JanelaTeste::AbrirJanela(std::deque<bool> respostas, const QString& arquivoInicial)
 {
     // A window before this one is closed as the operator would, dropping its changes: a copy
     // that merely vanished would leave its card to be offered to the next one.
@@ -35,7 +35,7 @@ void JanelaTeste::AbrirJanela(std::deque<bool> respostas)
     auto roteiro = std::make_unique<DialogosRoteirizados>();
     roteiro->Respostas = std::move(respostas);
     dialogos = roteiro.get();
-    janela = std::make_unique<TFrmConfig>(std::move(roteiro));
+    janela = std::make_unique<TFrmConfig>(std::move(roteiro), arquivoInicial);
     janela->show();
     QCoreApplication::processEvents();  // the start-up's last step, once the window is up
     QApplication::setActiveWindow(janela.get());

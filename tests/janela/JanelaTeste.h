@@ -22,7 +22,7 @@ protected:
 
     // Creates the window (running its start-up, which may ask the prepared questions) and shows
     // it, active, with focus working.
-    void AbrirJanela(std::deque<bool> respostas = {});
+    void AbrirJanela(std::deque<bool> respostas = {}, const QString& arquivoInicial = {});
 
     QString Caminho(const QString& nome) const { return pasta_.filePath(nome); }
     std::string Bytes(const QString& nome) const;

@@ -14,6 +14,8 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include <optional>
+
 #include <sys/stat.h>
 
 namespace {
@@ -261,36 +263,46 @@ TEST_F(ComandosArquivo, ACancelledOpenChangesNothingButTheSelectionMode)
     EXPECT_EQ(dialogos->UltimoDialogoArquivo->Titulo, "Abrir Arquivo de Configuração");
 }
 
-TEST_F(ComandosArquivo, AFailedOpenKeepsTheCardAndTheNameButRemembersThePath)
+// A refused file costs nothing: the card, its name and Cfg.inf stay, and the box says why.
+TEST_F(ComandosArquivo, AFailedOpenSaysWhyAndKeepsTheCardTheNameAndTheLastFile)
 {
     EscreverCartao("tres.cfg", CartaoDeTresGrupos());
     AbrirJanela();
     Abrir("tres.cfg");
     const TCartao antes = janela->Cartao;
+    const std::string ponteiro = Bytes("Cfg.inf");
+    ASSERT_EQ(ponteiro, PastaBytes() + "tres.cfg");
 
-    const std::vector<std::pair<QString, std::string>> ruins{
-        {"vazio.cfg", ""},
-        {"binario.cfg", std::string("\x00\x01\x02\xFF\x1A", 5)},
-        {"letra.cfg", "1\r\nB\r\n1\r\n1\r\n0\r\n\r\n1\r\nx\r\n"},
-        {"cortado.cfg", ConteudoArquivoCfg(antes).substr(0, 2000)},
-        {"fora.cfg", "1\r\nB\r\n1\r\n11\r\n"},
-        {"lf.cfg", "1\nB\n1\n1\n0\n\n1\n1\n0\n1\n"},
+    struct Ruim {
+        QString nome;
+        std::optional<std::string> bytes;  // nothing: no such file
+        QString razao;                      // %1 is the file's full path
     };
-    for (const auto& [nome, bytes] : ruins)
-        Escrever(nome, bytes);
+    const Ruim ruins[] = {
+        {"vazio.cfg", "", "O arquivo termina na linha 0."},
+        {"binario.cfg", std::string("\x00\x01\x02\xFF\x1A", 5), "A linha 1 não é um número inteiro."},
+        {"letra.cfg", "1\r\nB\r\n1\r\n1\r\n0\r\n\r\n1\r\nx\r\n", "A linha 8 não é um número inteiro."},
+        {"cortado.cfg", ConteudoArquivoCfg(antes).substr(0, 2000), "O arquivo termina na linha 663 de 1101."},
+        {"fora.cfg", "1\r\nB\r\n1\r\n11\r\n", "A linha 4 traz o número de grupos 11, fora do intervalo de 1 a 10."},
+        {"lf.cfg", "1\nB\n1\n1\n0\n\n1\n1\n0\n1\n", "A linha 1 não é um número inteiro."},
+        {"grande.cfg", std::string((16u << 20) + 1, 'A'), "Não foi possível ler \"%1\": o arquivo tem mais de 16 MiB."},
+        {"pasta.cfg", std::nullopt, "\"%1\" não é um arquivo comum."},
+        {"ausente.cfg", std::nullopt, "Não foi possível abrir \"%1\": arquivo ou pasta inexistente"},
+    };
     QDir().mkdir(Caminho("pasta.cfg"));
-    Escrever("grande.cfg", std::string(100u << 20, 'A'));
-
-    for (const QString nome : {"vazio.cfg", "binario.cfg", "letra.cfg", "cortado.cfg", "fora.cfg", "lf.cfg",
-                               "pasta.cfg", "ausente.cfg", "grande.cfg"}) {
-        SCOPED_TRACE(nome.toStdString());
+    for (const Ruim& ruim : ruins) {
+        SCOPED_TRACE(ruim.nome.toStdString());
+        if (ruim.bytes)
+            Escrever(ruim.nome, *ruim.bytes);
         dialogos->Registro.clear();
-        Abrir(nome);
-        EXPECT_EQ(dialogos->Registro, (QStringList{DialogoAbrir, AvisoLeitura}));
+        Abrir(ruim.nome);
+        EXPECT_EQ(dialogos->Registro.join(" | ").toStdString(),
+                  (DialogoAbrir + " | " + AvisoLeitura + "\n" + QString(ruim.razao).replace("%1", Caminho(ruim.nome))).toStdString());
         EXPECT_EQ(janela->Cartao, antes);
         EXPECT_EQ(janela->EdtArquivo->text(), "tres.cfg");
         EXPECT_TRUE(Salvo());
-        EXPECT_EQ(Bytes("Cfg.inf"), PastaBytes() + nome.toStdString());
+        EXPECT_EQ(Bytes("Cfg.inf"), ponteiro);
+        QFile::remove(Caminho(ruim.nome));
     }
     EXPECT_TRUE(dialogos->Erros.isEmpty());
 }

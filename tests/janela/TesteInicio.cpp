@@ -29,8 +29,9 @@ TEST_F(Inicio, AFirstStartShowsTheOneLineCardAndNothingUnsaved)
 
     EXPECT_EQ(j.windowTitle(), "Ortelo - Pelunca");
     EXPECT_EQ(j.EdtArquivo->text(), "");
-    EXPECT_EQ(j.CBSerial->ItemIndex(), -1);
-    EXPECT_EQ(j.Cartao.PortaSerial, 1) << "the model holds port 1 although the list shows none";
+    EXPECT_EQ(j.CBSerial->ItemIndex(), 0) << "the list shows the port a Save stores";
+    EXPECT_EQ(j.CBSerial->currentText(), "COM 1");
+    EXPECT_EQ(j.Cartao.PortaSerial, 1);
     EXPECT_EQ(j.RdgLeitura->ItemIndex(), 1);
     EXPECT_EQ(j.SpeMaxGrupo->Value(), 1);
     EXPECT_EQ(j.EdtNumLinha->text(), "1");

@@ -31,10 +31,14 @@ printf '%s' "$pasta/Config/tres.cfg" > "$pasta/Cfg.inf"
 
 # A virtual display whose number another run took at the same moment fails the program's start:
 # try again on a new one.
-for _ in 1 2 3; do
-  xvfb-run -a -s "-screen 0 1024x768x24" \
-    dbus-run-session -- "$python" "$aqui/arvore_acessibilidade.py" "$pasta"
-  resultado=$?
-  [ "$resultado" -eq 75 ] || exit "$resultado"
-done
-exit 1
+rodar() {
+  for _ in 1 2 3; do
+    xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- "$python" "$aqui/$1" "$pasta"
+    resultado=$?
+    [ "$resultado" -eq 75 ] || return "$resultado"
+  done
+  return 1
+}
+rodar arvore_acessibilidade.py || exit $?
+# Then Orca itself, from Debian: what it would speak is what the operator hears.
+rodar fala_orca.py

@@ -129,10 +129,12 @@ def main():
         nomes = []
 
         def ouvir(evento):
-            if evento.source != desenho:
+            # The picture, or the cell of its cursor, which takes the focus and the name changes.
+            celula = evento.source != desenho
+            if celula and evento.source.parent != desenho:
                 return
             if evento.type.startswith("object:state-changed:focused") and evento.detail1 == 1:
-                focos.append(desenho.name)
+                (nomes if celula else focos).append(evento.type)
             elif evento.type.startswith("object:property-change:accessible-name"):
                 nomes.append(evento.type)
 

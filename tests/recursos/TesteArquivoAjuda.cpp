@@ -269,6 +269,10 @@ TEST_F(ArquivoAjuda, ListaAsTeclasDeAtalho)
         {QStringLiteral("Ctrl+S"), QStringLiteral("Salvar...")}, {QStringLiteral("Ctrl+Q"), QStringLiteral("Fechar")},
         {QStringLiteral("F1"), QStringLiteral("Ajuda")},         {QStringLiteral("Ctrl+Z"), QStringLiteral("Desfazer")},
         {QStringLiteral("Ctrl+Y"), QStringLiteral("Refazer")},    {QStringLiteral("Ctrl+Shift+Z"), QStringLiteral("Refazer")},
+        {QStringLiteral("Setas para cima e para baixo"),
+         QStringLiteral("num número (grupos, grupo, linha final): mais um ou menos um")},
+        {QStringLiteral("Page Up e Page Down"),
+         QStringLiteral("num número (grupos, grupo, linha final): mais dez ou menos dez, sem passar dos limites")},
     };
     EXPECT_EQ(linhas, esperadas);
 }

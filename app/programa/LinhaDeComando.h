@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What the program was asked to do by its command line: open the window, with or without one
+// card file, or answer at once without a window.
+struct LinhaDeComando {
+    enum class Pedido { Janela, Ajuda, Versao, ErroDeUso };
+    Pedido Acao = Pedido::Janela;
+    QString Arquivo;  // the card file to open at start, as given; empty for none
+    QString Erro;     // why the command line was refused, for ErroDeUso
+};
+
+// Reads the arguments after the program's name. "--" ends the options, so that a file whose
+// name starts with "-" can still be given.
+LinhaDeComando InterpretarLinhaDeComando(const QStringList& argumentos);
+
+// The texts for standard output (help, version) and standard error (a refused command line).
+QString TextoDeAjuda();
+QString TextoDeVersao();
+QString TextoDeErroDeUso(const QString& erro);
+
+// The exit status of a refused command line, as usage errors have it.
+constexpr int SaidaErroDeUso = 2;
