@@ -49,6 +49,9 @@ QAccessible::State AcessivelCelula::state() const
         return estado;
     }
     estado.focusable = true;
+    // Checked: the reader ignores the position.
+    estado.checkable = true;
+    estado.checked = imagem_->CelulaIgnorada(indice_);
     estado.focused = imagem_->hasFocus() && indice_ == imagem_->IndiceCursor();
     return estado;
 }

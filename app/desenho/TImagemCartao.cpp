@@ -71,6 +71,11 @@ QRect TImagemCartao::AreaCursor() const
     return QRect(QPoint(celula.Esquerda - 2, celula.Topo - 1), QPoint(celula.Direita + 1, celula.Base));
 }
 
+bool TImagemCartao::CelulaIgnorada(int indice) const
+{
+    return indice >= 0 && indice < CelulasDaGrade && cartao_.Mascara[indice + 1] == Mascarado;
+}
+
 void TImagemCartao::ConteudoMudou()
 {
     update();
@@ -111,6 +116,15 @@ void TImagemCartao::AnunciarSeMudou()
     if (hasFocus())
         evento.setChild(celula);
     QAccessible::updateAccessibility(&evento);
+    // A toggle of the focused cell is also its checked state changing: Orca speaks that with the
+    // cell's new name, where Qt's name-change event reaches it without the name.
+    if (hasFocus() && !moveu) {
+        QAccessible::State marcada;
+        marcada.checked = true;
+        QAccessibleStateChangeEvent mudanca(this, marcada);
+        mudanca.setChild(celula);
+        QAccessible::updateAccessibility(&mudanca);
+    }
 }
 
 void TImagemCartao::paintEvent(QPaintEvent* evento)

@@ -24,6 +24,8 @@ public:
     // The cells of the card's lines, as assistive technology sees them: twelve a line, from 0.
     int CelulasVisiveis() const;
     int IndiceCursor() const;
+    // Whether the reader ignores the cell of that index: a mask cell set to "1".
+    bool CelulaIgnorada(int indice) const;
 
     // To be called after the picture or the card changed: repaints, keeps the cursor within the
     // card's lines and tells assistive technology when the cursor cell now reads differently.

@@ -1,4 +1,4 @@
-"""Listens to Orca itself reading the card picture: Shift+Tab to the picture, Right, Down in the mask mode.
+"""Listens to Orca itself reading the card picture: Shift+Tab to the picture, Right, Down and Space in the mask mode.
 
 Run by acessibilidade.sh on a virtual display inside a session bus of its own:
     fala_orca.py PASTA_DO_PROGRAMA
@@ -111,9 +111,9 @@ def main():
             return 1
 
         falhas = 0
-        # Space's toggle is not in the list yet: Orca 43 does not speak the focused cell's new name.
         passos = [("shift+Tab", "Linha 1, coluna 1, grupo 1: lida"), ("Right", "Linha 1, coluna 2, grupo 1: lida"),
-                  ("Down", "Linha 2, coluna 2, grupo 1: lida")]
+                  ("Down", "Linha 2, coluna 2, grupo 1: lida"),
+                  ("space", "Linha 2, coluna 2, grupo 1: ignorada")]
         for tecla, fala in passos:
             antes = len(dito())
             subprocess.run(["xdotool", "key", tecla], check=True, timeout=10)
@@ -136,5 +136,5 @@ def main():
 if __name__ == "__main__":
     resultado = main()
     if resultado == 0:
-        print("passed: Orca spoke the picture on Shift+Tab, Right and Down")
+        print("passed: Orca spoke the picture on Shift+Tab, Right, Down and Space")
     sys.exit(resultado)
