@@ -166,9 +166,9 @@ const Falha Tabela[] = {
          t.AbrirJanela({true});
          EXPECT_EQ(t.janela->Cartao.NumLinhas, 7) << "the card left there is offered";
          t.SetaParaCima(t.janela->SpeLinhaFinal, 2);
-         QTest::qWait(0);
+         ASSERT_TRUE(QTest::qWaitFor([&] { return t.Avisos() > 0; }, 20000));
          QCoreApplication::processEvents();
-         EXPECT_EQ(t.Avisos(), 1);
+         EXPECT_EQ(t.Avisos(), 1) << "told once, not at every change";
 
          // A disk that refuses the write: told once too.
          int avisos = 0;
