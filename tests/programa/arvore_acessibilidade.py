@@ -10,13 +10,10 @@ Exit codes: 0 passed, 1 failed, 75 the program could not start (the caller retri
 import os
 import subprocess
 import sys
-import time
 
-from gi.repository import Gio, GLib
+from barramento_atspi import MASCARA_LIGADA, TITULO, esperar, iniciar_barramento
 
 PASTA = sys.argv[1]
-TITULO = "Ortelo - Pelunca"
-MASCARA_LIGADA = "Click Aqui Quando Terminar a seleção"
 
 # One control of each kind, (role, name, label): the window tests hold the table of every control.
 # A list's name on Linux is its chosen entry (None: not checked); its label comes from the label
@@ -44,31 +41,6 @@ def falhar(mensagem):
     print("FAILED:", mensagem)
 
 
-def esperar(condicao, segundos=30.0):
-    """Runs the GLib loop (which delivers the bus's events) until condicao() holds."""
-    contexto = GLib.MainContext.default()
-    limite = time.monotonic() + segundos
-    while time.monotonic() < limite:
-        while contexto.pending():
-            contexto.iteration(False)
-        if condicao():
-            return True
-        time.sleep(0.02)
-    return condicao()
-
-
-def endereco_do_barramento():
-    """Starts the accessibility bus (the session bus activates its launcher) and gives its address."""
-    sessao = Gio.bus_get_sync(Gio.BusType.SESSION, None)
-    try:
-        resposta = sessao.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress", None,
-                                    GLib.VariantType("(s)"), Gio.DBusCallFlags.NONE, 10000, None)
-        return resposta.unpack()[0]
-    except GLib.Error as erro:
-        print("SKIPPED: the accessibility bus cannot start here:", erro.message)
-        sys.exit(77)
-
-
 def rotulos(objeto):
     import pyatspi
     nomes = []
@@ -86,7 +58,7 @@ def percorrer(objeto, encontrados):
 
 
 def main():
-    endereco_do_barramento()
+    iniciar_barramento()
     import pyatspi  # after the bus is up
 
     ambiente = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")

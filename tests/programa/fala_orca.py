@@ -11,39 +11,17 @@ import shutil
 import subprocess
 import sys
 import tempfile
-import time
 
-from gi.repository import Gio, GLib
+from barramento_atspi import MASCARA_LIGADA, TITULO, esperar, iniciar_barramento
 
 PASTA = sys.argv[1]
-TITULO = "Ortelo - Pelunca"
-MASCARA_LIGADA = "Click Aqui Quando Terminar a seleção"
-
-
-def esperar(condicao, segundos=30.0):
-    """Runs the GLib loop (which delivers the bus's events) until condicao() holds."""
-    contexto = GLib.MainContext.default()
-    limite = time.monotonic() + segundos
-    while time.monotonic() < limite:
-        while contexto.pending():
-            contexto.iteration(False)
-        if condicao():
-            return True
-        time.sleep(0.05)
-    return condicao()
 
 
 def main():
     if shutil.which("orca") is None:
         print("SKIPPED: orca is not installed")
         return 77
-    sessao = Gio.bus_get_sync(Gio.BusType.SESSION, None)
-    try:
-        sessao.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress", None,
-                         GLib.VariantType("(s)"), Gio.DBusCallFlags.NONE, 10000, None)
-    except GLib.Error as erro:
-        print("SKIPPED: the accessibility bus cannot start here:", erro.message)
-        return 77
+    iniciar_barramento()
     import pyatspi  # after the bus is up
 
     casa = tempfile.mkdtemp()
