@@ -11,7 +11,7 @@ import os
 import subprocess
 import sys
 
-from barramento_atspi import MASCARA_LIGADA, TITULO, esperar, iniciar_barramento
+from barramento_atspi import MASCARA_LIGADA, TITULO, aplicativo, esperar, iniciar_barramento
 
 PASTA = sys.argv[1]
 
@@ -64,14 +64,6 @@ def main():
     ambiente = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
     programa = subprocess.Popen(["./Ortelo"], cwd=PASTA, env=ambiente)
     try:
-        area = pyatspi.Registry.getDesktop(0)
-
-        def aplicativo():
-            for app in area:
-                if app is not None and app.name == "Ortelo" and app.childCount > 0:
-                    return app
-            return None
-
         if not esperar(lambda: aplicativo() is not None or programa.poll() is not None, 60):
             falhar("the program never appeared on the accessibility bus")
             return 1

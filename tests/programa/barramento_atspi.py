@@ -32,3 +32,12 @@ def iniciar_barramento():
     except GLib.Error as erro:
         print("SKIPPED: the accessibility bus cannot start here:", erro.message)
         sys.exit(77)
+
+
+def aplicativo():
+    """The running program as the accessibility bus shows it, once it has its window; or None."""
+    import pyatspi  # only once the bus is up
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.name == "Ortelo" and app.childCount > 0:
+            return app
+    return None

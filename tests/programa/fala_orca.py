@@ -12,7 +12,7 @@ import subprocess
 import sys
 import tempfile
 
-from barramento_atspi import MASCARA_LIGADA, TITULO, esperar, iniciar_barramento
+from barramento_atspi import MASCARA_LIGADA, TITULO, aplicativo, esperar, iniciar_barramento
 
 PASTA = sys.argv[1]
 
@@ -55,14 +55,6 @@ def main():
             print("SKIPPED: Orca cannot start here (status %s)" % orca.poll())
             return 77
         programa = subprocess.Popen(["./Ortelo"], cwd=PASTA, env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
-        area = pyatspi.Registry.getDesktop(0)
-
-        def aplicativo():
-            for app in area:
-                if app is not None and app.name == "Ortelo" and app.childCount > 0:
-                    return app
-            return None
-
         if not esperar(lambda: aplicativo() is not None or programa.poll() is not None, 30):
             print("FAILED: the program never appeared on the accessibility bus")
             return 1
