@@ -25,7 +25,6 @@
 #include <fstream>
 #include <iostream>
 #include <functional>
-#include <random>
 #include <string>
 #include <vector>
 

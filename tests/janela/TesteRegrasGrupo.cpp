@@ -16,7 +16,6 @@
 #include <QTest>
 
 #include <cstdlib>
-#include <random>
 #include <set>
 
 namespace {
