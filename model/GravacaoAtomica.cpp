@@ -65,7 +65,7 @@ void EscreverTemporario(const std::string& caminho, ArquivoAoLado& temporario, c
 
 }  // namespace
 
-void GravarArquivoAtomico(const std::string& caminho, const std::string& conteudo)
+void GravarArquivoAtomico(const std::string& caminho, const std::string& conteudo, unsigned limiteDeModo)
 {
     const std::string destino = Destino(caminho);
 
@@ -91,7 +91,8 @@ void GravarArquivoAtomico(const std::string& caminho, const std::string& conteud
         GravarNoLugar(caminho, destino, conteudo);
         return;
     }
-    EscreverTemporario(caminho, temporario, conteudo, existe ? estado.st_mode & 07777 : ModoDeArquivoNovo());
+    const mode_t modo = (existe ? estado.st_mode & 07777 : ModoDeArquivoNovo()) & static_cast<mode_t>(limiteDeModo);
+    EscreverTemporario(caminho, temporario, conteudo, modo);
     if (::rename(temporario.Caminho().c_str(), destino.c_str()) != 0)
         FalharGravacao(caminho, errno);
     temporario.Manter();

@@ -8,5 +8,6 @@
 // other hard links, it is rewritten in place instead (see GravacaoNoLugar.h). A symbolic link is
 // written through to its target; a target that is no regular file (FIFO, device, socket) is
 // refused and nothing is created. On any failure the old file is left as it was and ErroCartao
-// names the path and the reason.
-void GravarArquivoAtomico(const std::string& caminho, const std::string& conteudo);
+// names the path and the reason. `limiteDeModo`: the permission bits the file may have at most,
+// so that a copy is never more open than what it copies.
+void GravarArquivoAtomico(const std::string& caminho, const std::string& conteudo, unsigned limiteDeModo = 07777);

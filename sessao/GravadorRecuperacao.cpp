@@ -1,26 +1,26 @@
 #include "GravadorRecuperacao.h"
 
-#include "GravacaoAtomica.h"
-
 #include <condition_variable>
 #include <exception>
 #include <mutex>
 #include <optional>
 #include <thread>
-#include <unistd.h>
 #include <vector>
 
 using Relogio = std::chrono::steady_clock;
 
 struct GravadorRecuperacao::Estado {
+    // Set once, before the thread starts.
     std::vector<std::string> Arquivos;
+    std::shared_ptr<const void> Guarda;  // let go by the thread when it ends
     DiscoRecuperacao Disco;
     std::chrono::milliseconds Atraso;
+    std::function<void(const std::string&)> AoFalhar;
 
     std::mutex Mutex;
     std::condition_variable Mudou;
-    std::function<void(const std::string&)> AoFalhar;  // cleared when the owner goes
-    std::optional<std::string> Conteudo;               // nullopt with Pendente: a removal
+    std::optional<std::string> Conteudo;  // nullopt with Pendente: a removal
+    unsigned LimiteDeModo = 07777;
     bool Pendente = false;
     Relogio::time_point Prazo;
     bool Ocupado = false;
@@ -28,21 +28,16 @@ struct GravadorRecuperacao::Estado {
     bool Terminou = false;
 
     void Trabalhar();
-    void Aplicar(const std::optional<std::string>& conteudo);
+    void Aplicar(const std::optional<std::string>& conteudo, unsigned limiteDeModo);
 };
 
-DiscoRecuperacao DiscoRecuperacao::Real()
-{
-    return {[](const std::string& arquivo, const std::string& conteudo) { GravarArquivoAtomico(arquivo, conteudo); },
-            [](const std::string& arquivo) { ::unlink(arquivo.c_str()); }};
-}
-
-GravadorRecuperacao::GravadorRecuperacao(std::vector<std::string> arquivos, DiscoRecuperacao disco,
-                                         std::chrono::milliseconds atraso,
+GravadorRecuperacao::GravadorRecuperacao(std::vector<std::string> arquivos, std::shared_ptr<const void> guarda,
+                                         DiscoRecuperacao disco, std::chrono::milliseconds atraso,
                                          std::function<void(const std::string&)> aoFalhar)
     : estado_(std::make_shared<Estado>())
 {
     estado_->Arquivos = std::move(arquivos);
+    estado_->Guarda = std::move(guarda);
     estado_->Disco = std::move(disco);
     estado_->Atraso = atraso;
     estado_->AoFalhar = std::move(aoFalhar);
@@ -57,17 +52,16 @@ GravadorRecuperacao::~GravadorRecuperacao()
     estado_->Prazo = Relogio::now();
     estado_->Mudou.notify_all();
     estado_->Mudou.wait_for(trava, EsperaAoEncerrar, [this] { return estado_->Terminou; });
-    // Whatever the thread still does, nobody hears of it any more.
-    estado_->AoFalhar = nullptr;
 }
 
-void GravadorRecuperacao::Guardar(std::string conteudo)
+void GravadorRecuperacao::Guardar(std::string conteudo, unsigned limiteDeModo)
 {
     const std::lock_guard trava(estado_->Mutex);
     // A write already waiting keeps its time: a steady stream of changes is still written.
     if (!estado_->Pendente || !estado_->Conteudo)
         estado_->Prazo = Relogio::now() + estado_->Atraso;
     estado_->Conteudo = std::move(conteudo);
+    estado_->LimiteDeModo = limiteDeModo;
     estado_->Pendente = true;
     estado_->Mudou.notify_all();
 }
@@ -99,24 +93,28 @@ void GravadorRecuperacao::Estado::Trabalhar()
         if (Mudou.wait_until(trava, Prazo, [this] { return Relogio::now() >= Prazo; }) == false)
             continue;
         const std::optional<std::string> conteudo = std::move(Conteudo);
+        const unsigned limiteDeModo = LimiteDeModo;
         Conteudo.reset();
         Pendente = false;
         Ocupado = true;
         trava.unlock();
-        Aplicar(conteudo);
+        Aplicar(conteudo, limiteDeModo);
         trava.lock();
         Ocupado = false;
         Mudou.notify_all();
     }
+    // Nothing more is written: the slot is free the moment its owner lets go of it too.
+    Guarda.reset();
     Terminou = true;
     Mudou.notify_all();
 }
 
-void GravadorRecuperacao::Estado::Aplicar(const std::optional<std::string>& conteudo)
+void GravadorRecuperacao::Estado::Aplicar(const std::optional<std::string>& conteudo, unsigned limiteDeModo)
 {
+    // Runs without the lock: a disk or a listener that blocks holds back only this thread.
     try {
         if (conteudo) {
-            Disco.Gravar(Arquivos.front(), *conteudo);
+            Disco.Gravar(Arquivos.front(), *conteudo, limiteDeModo);
             for (std::size_t i = 1; i < Arquivos.size(); ++i)
                 Disco.Remover(Arquivos[i]);
         } else {
@@ -124,7 +122,6 @@ void GravadorRecuperacao::Estado::Aplicar(const std::optional<std::string>& cont
                 Disco.Remover(arquivo);
         }
     } catch (const std::exception& erro) {
-        const std::lock_guard trava(Mutex);
         if (AoFalhar)
             AoFalhar(erro.what());
     }

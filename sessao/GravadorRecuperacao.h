@@ -4,34 +4,30 @@
 // A card is written a moment after it was asked for, so that a burst of changes makes one write;
 // only the newest request counts.
 
+#include "DiscoRecuperacao.h"
+
 #include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-// The disk as the writer sees it; tests put a failing or hanging one in its place.
-struct DiscoRecuperacao {
-    // Replaces the file atomically; throws on failure.
-    std::function<void(const std::string& arquivo, const std::string& conteudo)> Gravar;
-    std::function<void(const std::string& arquivo)> Remover;
-
-    static DiscoRecuperacao Real();
-};
-
 class GravadorRecuperacao {
 public:
     // `arquivos`: the slot's file first; a removal removes them all, and a write the others.
-    // `aoFalhar` is called on the writer's thread with the reason of each failed write.
-    GravadorRecuperacao(std::vector<std::string> arquivos, DiscoRecuperacao disco, std::chrono::milliseconds atraso,
-                        std::function<void(const std::string& razao)> aoFalhar);
+    // `guarda` (the slot's lock) is kept until the thread is done, however long the owner lived.
+    // `aoFalhar` is called on the writer's thread, outside its lock, with the reason of each
+    // failed write; it may come after this object is gone, so it must not reach back to the owner.
+    GravadorRecuperacao(std::vector<std::string> arquivos, std::shared_ptr<const void> guarda, DiscoRecuperacao disco,
+                        std::chrono::milliseconds atraso, std::function<void(const std::string& razao)> aoFalhar);
     // Finishes what was asked, waiting about a second at most: a disk that hangs keeps the
     // unfinished write, never the program.
     ~GravadorRecuperacao();
     GravadorRecuperacao(const GravadorRecuperacao&) = delete;
     GravadorRecuperacao& operator=(const GravadorRecuperacao&) = delete;
 
-    void Guardar(std::string conteudo);
+    // The file gets at most the permission bits `limiteDeModo`.
+    void Guardar(std::string conteudo, unsigned limiteDeModo);
     void Remover();
     // Writes what is pending now, without the delay, and waits until it is done.
     void Esperar();

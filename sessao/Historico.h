@@ -5,17 +5,28 @@
 
 #include "Cartao.h"
 
-#include <any>
+#include <bitset>
 #include <cstddef>
 #include <deque>
 #include <optional>
 
-// What one step brings back: the card, and how the editor showed it. The view is the editor's
-// own business (the group on its panel, the cells its mask selection shows): the history keeps it
-// beside the card without reading it.
+// How the editor showed the card at a step: what the card alone does not tell. The history keeps
+// it beside the card without reading it.
+struct VistaEdicao {
+    int GrupoAtual = 1;
+    bool SeletorDeGrupoHabilitado = false;
+    bool ModoMascara = false;
+    // Cells that a press in the manual mask selection showed as read again (white, red frame),
+    // which the card drawing alone would show with their letter or label.
+    std::bitset<TamanhoMascara + 1> CelulasDesmascaradas;
+
+    bool operator==(const VistaEdicao&) const = default;
+};
+
+// What one step brings back: the card, and how the editor showed it.
 struct EstadoEdicao {
     TCartao Cartao;
-    std::any Vista;
+    VistaEdicao Vista;
 };
 
 class Historico {

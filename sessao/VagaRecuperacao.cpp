@@ -1,14 +1,16 @@
 #include "VagaRecuperacao.h"
 
 #include "ArquivoRecuperacao.h"
-#include "LeituraDeArquivo.h"
+#include "EscritaDescritor.h"
+#include "MotivoSistema.h"
 #include "UltimoArquivo.h"
 
 #include <algorithm>
 #include <cerrno>
+#include <ctime>
 #include <exception>
 #include <fcntl.h>
-#include <sys/file.h>
+#include <stdexcept>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -35,9 +37,35 @@ std::string CaminhoAntigo(const VagaRecuperacao& vaga)
     }
 }
 
+[[noreturn]] void FalharMudanca(const std::string& arquivo, int erro)
+{
+    throw std::runtime_error("Não foi possível mover \"" + arquivo + "\": " + MotivoSistema(erro));
+}
+
+// A card the reader refuses may still be worth a look: it goes aside under a name that says so,
+// dated, never over another one.
+void PorDeLado(const VagaRecuperacao& vaga)
+{
+    const std::string arquivo = vaga.ArquivoCartao();
+    char data[32] = {};
+    const std::time_t agora = std::time(nullptr);
+    std::tm local {};
+    ::localtime_r(&agora, &local);
+    std::strftime(data, sizeof data, "%Y%m%d-%H%M%S", &local);
+    const std::string inicio = arquivo.substr(0, arquivo.size() - 4) + ".ilegivel-" + data;
+    std::string destino = inicio + ".cfg";
+    for (int n = 2; Existe(destino); ++n)
+        destino = inicio + "-" + std::to_string(n) + ".cfg";
+    // The slot is locked, so no other copy moves it meanwhile.
+    if (::rename(arquivo.c_str(), destino.c_str()) != 0)
+        FalharMudanca(arquivo, errno);
+    SincronizarPasta(Pasta(arquivo));
+}
+
 }  // namespace
 
-std::unique_ptr<VagaRecuperacao> VagaRecuperacao::Tomar(const std::string& pasta, int numero, bool criarTrava)
+std::unique_ptr<VagaRecuperacao> VagaRecuperacao::Tomar(const std::string& pasta, int numero,
+                                                         const DiscoRecuperacao& disco, bool criarTrava)
 {
     const std::string base = Base(pasta, numero);
     const std::string arquivoTrava = base + ".lock";
@@ -49,11 +77,15 @@ std::unique_ptr<VagaRecuperacao> VagaRecuperacao::Tomar(const std::string& pasta
         const bool ninguemPodeTer = errno == ENOENT || !Existe(arquivoTrava);
         return ninguemPodeTer ? std::unique_ptr<VagaRecuperacao>(new VagaRecuperacao(base, numero, -1)) : nullptr;
     }
-    if (::flock(trava, LOCK_EX | LOCK_NB) != 0) {
-        ::close(trava);
-        return nullptr;
-    }
-    return std::unique_ptr<VagaRecuperacao>(new VagaRecuperacao(base, numero, trava));
+    const int erro = disco.Travar(trava);
+    if (erro == 0)
+        return std::unique_ptr<VagaRecuperacao>(new VagaRecuperacao(base, numero, trava));
+    ::close(trava);
+    if (erro == EWOULDBLOCK)
+        return nullptr;  // a running copy holds it
+    // Locks that do not work here (a network folder, say) protect nothing, but no copy can hold
+    // the slot through them either: what it holds is still readable.
+    return std::unique_ptr<VagaRecuperacao>(new VagaRecuperacao(base, numero, -1));
 }
 
 VagaRecuperacao::~VagaRecuperacao()
@@ -62,32 +94,38 @@ VagaRecuperacao::~VagaRecuperacao()
         ::close(trava_);
 }
 
-std::vector<RecuperacaoDeixada> ProcurarRecuperacoes(const std::string& pasta, const TCartao& anterior)
+std::vector<RecuperacaoDeixada> ProcurarRecuperacoes(const std::string& pasta, const TCartao& anterior,
+                                                     const DiscoRecuperacao& disco)
 {
     std::vector<RecuperacaoDeixada> deixadas;
     for (int numero = 1; numero <= VagaRecuperacao::Vagas; ++numero) {
         if (!Existe(Base(pasta, numero) + ".cfg"))
             continue;
-        auto vaga = VagaRecuperacao::Tomar(pasta, numero, false);
+        auto vaga = VagaRecuperacao::Tomar(pasta, numero, disco, false);
         if (!vaga)
             continue;  // its copy is still running
-        RecuperacaoDeixada deixada{nullptr, anterior, {}, 0};
+        std::string bytes;
         try {
-            const std::string bytes = LerArquivoInteiro(vaga->ArquivoCartao());
+            bytes = disco.Ler(vaga->ArquivoCartao());
+        } catch (const std::exception&) {
+            continue;  // unreadable now, perhaps not at the next start
+        }
+        RecuperacaoDeixada deixada{nullptr, anterior, {}, std::nullopt, 0, false};
+        try {
             CartaoRecuperado lido = InterpretarRecuperacao(bytes, anterior);
             deixada.Cartao = std::move(lido.Cartao);
-            if (lido.Caminho)
-                deixada.Caminho = std::move(*lido.Caminho);
-            else
-                deixada.Caminho = CaminhoAntigo(*vaga);
+            deixada.Caminho = lido.Caminho ? std::move(*lido.Caminho) : CaminhoAntigo(*vaga);
+            deixada.Base = lido.Base;
         } catch (const std::exception&) {
-            // Neither a card nor anything an operator could take back.
-            RemoverArquivosDaVaga(*vaga);
+            try {
+                PorDeLado(*vaga);
+            } catch (const std::exception&) {
+                // It stays where it is: still not lost.
+            }
             continue;
         }
-        struct stat estado {};
-        if (::stat(vaga->ArquivoCartao().c_str(), &estado) == 0)
-            deixada.Quando = std::int64_t{estado.st_mtim.tv_sec} * 1'000'000'000 + estado.st_mtim.tv_nsec;
+        if (const auto estado = disco.Consultar(vaga->ArquivoCartao()))
+            deixada.Quando = estado->Modificado;
         deixada.Vaga = std::move(vaga);
         deixadas.push_back(std::move(deixada));
     }
@@ -96,9 +134,23 @@ std::vector<RecuperacaoDeixada> ProcurarRecuperacoes(const std::string& pasta, c
     return deixadas;
 }
 
-void RemoverArquivosDaVaga(const VagaRecuperacao& vaga)
+std::string ArquivoRecusado(const std::string& pasta)
+{
+    return pasta + "Recuperacao-recusada.cfg";
+}
+
+void RemoverArquivosDaVaga(const VagaRecuperacao& vaga, const DiscoRecuperacao& disco)
 {
     // The card first: a card present always has the path that belongs to it.
-    ::unlink(vaga.ArquivoCartao().c_str());
-    ::unlink(vaga.ArquivoCaminhoAntigo().c_str());
+    disco.Remover(vaga.ArquivoCartao());
+    disco.Remover(vaga.ArquivoCaminhoAntigo());
+}
+
+void GuardarComoRecusada(const std::string& pasta, const VagaRecuperacao& vaga, const DiscoRecuperacao& disco)
+{
+    const std::string arquivo = vaga.ArquivoCartao();
+    if (::rename(arquivo.c_str(), ArquivoRecusado(pasta).c_str()) != 0)
+        FalharMudanca(arquivo, errno);
+    SincronizarPasta(Pasta(arquivo));
+    disco.Remover(vaga.ArquivoCaminhoAntigo());
 }

@@ -44,7 +44,7 @@ void TFrmConfig::Refazer()
 
 void TFrmConfig::RestaurarEstado(const EstadoEdicao& estado)
 {
-    const auto& vista = std::any_cast<const VistaEdicao&>(estado.Vista);
+    const VistaEdicao& vista = estado.Vista;
     Comandar([&] {
         {
             // The snapshot already holds what the group rules would work out: none of them may run.

@@ -53,7 +53,6 @@ static void ParaCadaCelulaEditavel(const TCartao& cartao, Visitar&& visitar)
 
 void TFrmConfig::BitMascaraClick()
 {
-    MarcarNaoSalvo();
     if (BitMascara->text() != Textos::MascaraDesligada) {
         Canvas();
         return;
@@ -86,12 +85,10 @@ void TFrmConfig::ImgCartaoMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int 
             celula = Mascarado;
             celulasDesmascaradas_.reset(indice);
             PintarCelula(linha, coluna, true);
-            MarcarNaoSalvo();
         } else if (celula == Mascarado) {
             celula = Lido;
             celulasDesmascaradas_.set(indice);
             PintarCelula(linha, coluna, false);
-            MarcarNaoSalvo();
         }
         return true;  // one cell per press
     });

@@ -7,10 +7,12 @@
 #include "TSpinEdit.h"
 #include "Textos.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QPointer>
 
 namespace {
 
@@ -40,11 +42,19 @@ void TFrmConfig::FormCreate()
     OpdAbrir.PastaInicial = DirPrograma + QStringLiteral("Config");
     SvdSalvar.PastaInicial = DirPrograma + QStringLiteral("Config");
     ArqCfgInf = DirPrograma + QStringLiteral("Cfg.inf");
-    sessao_ = std::make_unique<SessaoEdicao>(QFile::encodeName(DirPrograma).toStdString());
-    sessao_->AoPerderProtecao = [this] {
-        // Called on the recovery writer's thread too: the window hears of it on its own.
-        QMetaObject::invokeMethod(this, [this] { Proteger([this] { AvisarSemRecuperacao(); }); }, Qt::QueuedConnection);
-    };
+    // Called on the recovery writer's thread too, perhaps after this window is gone: the window
+    // hears of it on its own thread, and only while it lives.
+    sessao_ = std::make_unique<SessaoEdicao>(
+        QFile::encodeName(DirPrograma).toStdString(), [janela = QPointer<TFrmConfig>(this)] {
+            if (QCoreApplication* aplicacao = QCoreApplication::instance())
+                QMetaObject::invokeMethod(
+                    aplicacao,
+                    [janela] {
+                        if (janela)
+                            janela->Proteger([&] { janela->AvisarSemRecuperacao(); });
+                    },
+                    Qt::QueuedConnection);
+        });
     const bool existeCfgInf = ArquivoComumExiste(ArqCfgInf);
 
     SpeLinhaFinal->SetMaxValue(MaxLinhas);

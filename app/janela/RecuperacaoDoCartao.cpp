@@ -7,19 +7,45 @@
 #include "TBitBtn.h"
 #include "Textos.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 
 #include <exception>
 
+namespace {
+
+QString PerguntaDaRecuperacao(const RecuperacaoDeixada& deixada, const QString& caminho)
+{
+    const QDateTime quando = QDateTime::fromMSecsSinceEpoch(deixada.Quando / 1'000'000);
+    const QString data = QLocale().toString(quando, QStringLiteral("dd/MM/yyyy 'às' HH:mm"));
+    const QString nome = QFileInfo(caminho).fileName();
+    if (nome.isEmpty())
+        return Textos::PerguntaRecuperarCartaoNovo.arg(data);
+    return (deixada.ArquivoMaisNovo ? Textos::PerguntaRecuperarArquivoMaisNovo : Textos::PerguntaRecuperarArquivo)
+        .arg(nome, data);
+}
+
+}  // namespace
+
 void TFrmConfig::OferecerRecuperacao()
+{
+    // Whatever fails on the way, the card on screen is still protected from here on.
+    try {
+        OferecerCartoesDeixados();
+    } catch (...) {
+        sessao_->TomarVaga();
+        throw;
+    }
+    sessao_->TomarVaga();
+}
+
+void TFrmConfig::OferecerCartoesDeixados()
 {
     for (RecuperacaoDeixada& deixada : sessao_->RecuperacoesDeixadas(Cartao)) {
         const QString caminho = QFile::decodeName(QByteArray::fromStdString(deixada.Caminho));
-        const QString nome = QFileInfo(caminho).fileName();
-        const QString pergunta = nome.isEmpty() ? Textos::PerguntaRecuperarCartaoNovo
-                                                : Textos::PerguntaRecuperarArquivo.arg(nome);
-        if (!dialogos_->PerguntarSimNao(pergunta)) {
+        if (!dialogos_->PerguntarSimNao(PerguntaDaRecuperacao(deixada, caminho))) {
             sessao_->Descartar(deixada);
             continue;
         }
@@ -38,13 +64,12 @@ void TFrmConfig::OferecerRecuperacao()
         MostrarCartaoLido(caminho);
         sessao_->Recuperado(deixada.Caminho, doArquivo);
         sessao_->HistoricoDeEdicao().Reiniciar();
-        MarcarNaoSalvo();
+        BitSalvar->setEnabled(!sessao_->IgualAoSalvo(Cartao));
         recuperacaoAceita_ = true;
         // The cards of older slots wait for the next start.
         sessao_->Adotar(std::move(deixada));
         break;
     }
-    sessao_->TomarVaga();
 }
 
 void TFrmConfig::AvisarSemRecuperacao()

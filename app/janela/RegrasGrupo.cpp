@@ -22,7 +22,6 @@ const TGrupo GrupoRemovido{"", 0, 0, 0, 1};
 
 void TFrmConfig::SpeMaxGrupoChange()
 {
-    MarcarNaoSalvo();
     const int antigo = std::clamp(Cartao.NumGrupos, 1, MaxGrupos);
     const int novo = std::clamp(SpeMaxGrupo->Value(), 1, MaxGrupos);
 
@@ -65,7 +64,6 @@ void TFrmConfig::SpeLinhaFinalChange()
 {
     if (!PermiteLinhaFinal)
         return;
-    MarcarNaoSalvo();
     const int g = GrupoAtual();
     const int ultimo = std::clamp(Cartao.NumGrupos, 1, MaxGrupos);
     TGrupo& grupo = Cartao.Grupos[g];
@@ -87,7 +85,6 @@ void TFrmConfig::SpeLinhaFinalChange()
 
 void TFrmConfig::CobDivisaoChange()
 {
-    MarcarNaoSalvo();
     TGrupo& grupo = Cartao.Grupos[GrupoAtual()];
     grupo.Tipo = CobDivisao->ItemIndex();
     // The new layout starts from a clear mask; the redraw marks its labels again.
@@ -105,46 +102,36 @@ void TFrmConfig::RdgHabilitadoClick()
     // A disabled group is ignored whole by the reader.
     DefinirMascaraDasLinhas(Cartao, grupo.LinhaInicial, grupo.LinhaFinal, desabilitar ? Mascarado : Lido);
     AtualizarRegistro();
-    MarcarNaoSalvo();
 }
 
 void TFrmConfig::EdtNomeChange()
 {
-    // Save must work while the operator is still typing; the name itself is stored on leaving.
-    if (!naoSalvoAntesDoNome_)
-        naoSalvoAntesDoNome_ = BitSalvar->isEnabled();
-    const auto nome = ParaWindows1252(EdtNome->text());
-    if (!nome)
-        return;
-    // Typed back to the stored name, the card is what it was before the typing.
-    BitSalvar->setEnabled(*nome != Cartao.Grupos[GrupoAtual()].Nome || *naoSalvoAntesDoNome_);
+    // Save must work while the operator is still typing: the unsaved mark counts the name in the
+    // box, though the name itself is stored only on leaving it.
+    nomeSendoDigitado_ = true;
 }
 
 void TFrmConfig::EdtNomeExit()
 {
-    naoSalvoAntesDoNome_.reset();
+    nomeSendoDigitado_ = false;
     // The box only takes storable text; should anything else get in, the stored name stays.
     const auto nome = ParaWindows1252(EdtNome->text());
     if (!nome || *nome == Cartao.Grupos[GrupoAtual()].Nome)
         return;
     Cartao.Grupos[GrupoAtual()].Nome = *nome;
-    MarcarNaoSalvo();
 }
 
 void TFrmConfig::CobdigitoChange()
 {
-    MarcarNaoSalvo();
     Cartao.DigitoVerificador = Cobdigito->ItemIndex();
 }
 
 void TFrmConfig::CBSerialChange()
 {
-    MarcarNaoSalvo();
     Cartao.PortaSerial = CBSerial->ItemIndex() + 1;
 }
 
 void TFrmConfig::RdgLeituraClick()
 {
-    MarcarNaoSalvo();
     Cartao.FormaLeitura = RdgLeitura->ItemIndex() == 0 ? 'U' : 'B';
 }

@@ -68,6 +68,7 @@ void TFrmConfig::Editar(const std::function<void()>& acao)
         --profundidadeAcao_;
         if (Cartao != antes.Cartao)
             sessao_->HistoricoDeEdicao().Registrar(std::move(antes));
+        MedirNaoSalvo();
         AposEvento();
     });
     acao();
@@ -92,7 +93,7 @@ void TFrmConfig::AposEvento()
 TCartao TFrmConfig::CartaoComNomeDigitado() const
 {
     TCartao cartao = Cartao;
-    if (!naoSalvoAntesDoNome_)
+    if (!nomeSendoDigitado_)
         return cartao;  // no name is being typed: the box shows the stored one
     if (const auto nome = ParaWindows1252(EdtNome->text()))
         cartao.Grupos[GrupoAtual()].Nome = *nome;
@@ -165,7 +166,7 @@ int TFrmConfig::GrupoAtual() const
     return std::clamp(SpeNumGrupo->Value(), 1, MaxGrupos);
 }
 
-void TFrmConfig::MarcarNaoSalvo()
+void TFrmConfig::MedirNaoSalvo()
 {
-    BitSalvar->setEnabled(true);
+    BitSalvar->setEnabled(!sessao_->IgualAoSalvo(CartaoComNomeDigitado()));
 }

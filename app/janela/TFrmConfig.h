@@ -23,16 +23,6 @@ class TImagemCartao;
 class TRadioGroup;
 class TSpinEdit;
 
-// How the window showed the card at an undo step: what the card alone does not tell.
-struct VistaEdicao {
-    int GrupoAtual = 1;
-    bool SeletorDeGrupoHabilitado = false;
-    bool ModoMascara = false;
-    // Cells that a press in the manual mask selection showed as read again (white, red frame),
-    // which the card drawing alone would show with their letter or label.
-    std::bitset<TamanhoMascara + 1> CelulasDesmascaradas;
-};
-
 // The one window of the program: it owns the card for the life of the process, shows it in its
 // controls and its picture, and turns the operator's actions into changes of the card. What is
 // not shown — the file, the saved bytes, the undo history, the crash recovery — is the editing
@@ -176,11 +166,14 @@ private:
     void RestaurarEstado(const EstadoEdicao& estado);
     void ArmazenarNomeDigitado();
     void LigarModoMascara();
+    void OferecerCartoesDeixados();
     void AvisarSemRecuperacao();
 
     // Helpers shared by the handlers.
     int GrupoAtual() const;
-    void MarcarNaoSalvo();
+    // Save is enabled exactly when a Save now would write other bytes than the file command that
+    // last read or wrote the card.
+    void MedirNaoSalvo();
     void MostrarNomeArquivo(const QString& caminho);
     // After a file was read into the card: the controls and the picture show it.
     void MostrarCartaoLido(const QString& caminho);
@@ -201,8 +194,7 @@ private:
     int profundidadeAcao_ = 0;
     int grupoMostrado_ = 1;  // the group of the last refresh
     std::bitset<TamanhoMascara + 1> celulasDesmascaradas_;
-    // While a name is typed: whether the card was unsaved before the typing began.
-    std::optional<bool> naoSalvoAntesDoNome_;
+    bool nomeSendoDigitado_ = false;
     QString arquivoInicial_;  // the card file of the command line, made absolute at start
     bool recuperacaoAceita_ = false;
 };

@@ -98,9 +98,12 @@ inline const QString TituloMensagens = QStringLiteral("Erro!");
 inline const QString PerguntaAntesDeAbrir = QStringLiteral("O arquivo não foi salvo. Salvar antes de abrir um arquivo novo?");
 inline const QString PerguntaAntesDeSair = QStringLiteral("O arquivo não foi salvo. Salvar antes de sair?");
 inline const QString PerguntaRecuperarArquivo = QStringLiteral(
-    "O programa foi encerrado sem salvar as alterações do arquivo \"%1\". Recuperar as alterações?");
+    "O programa foi encerrado sem salvar as alterações do arquivo \"%1\", feitas em %2. Recuperar as alterações?");
+inline const QString PerguntaRecuperarArquivoMaisNovo = QStringLiteral(
+    "O programa foi encerrado sem salvar as alterações do arquivo \"%1\", feitas em %2. O arquivo foi salvo "
+    "depois delas e é mais novo que as alterações recuperadas. Recuperar as alterações mesmo assim?");
 inline const QString PerguntaRecuperarCartaoNovo = QStringLiteral(
-    "O programa foi encerrado sem salvar as alterações de um cartão novo. Recuperar as alterações?");
+    "O programa foi encerrado sem salvar as alterações de um cartão novo, feitas em %1. Recuperar as alterações?");
 inline const QString RecuperacaoIndisponivel = QStringLiteral(
     "Não é possível gravar o arquivo de recuperação na pasta do programa: as alterações não salvas não "
     "estão protegidas contra uma queda do programa.");

@@ -7,6 +7,7 @@
 #include "ArquivoCfg.h"
 #include "ArquivoRecuperacao.h"
 #include "GravacaoAtomica.h"
+#include "LeituraCfg.h"
 #include "SessaoEdicao.h"
 #include "TBitBtn.h"
 #include "TComboBox.h"
@@ -16,8 +17,10 @@
 #include "TSpinEdit.h"
 #include "Textos.h"
 
-#include <QRadioButton>
+#include <QDateTime>
 #include <QFile>
+#include <QRadioButton>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <atomic>
@@ -76,6 +79,25 @@ public:
         }
     }
     int Avisos() const { return static_cast<int>(dialogos->Registro.filter(Textos::RecuperacaoIndisponivel).size()); }
+    // A disk whose writes hang until `solta` is set, telling through `entrou` that one began.
+    static DiscoRecuperacao Parado(std::shared_ptr<std::promise<void>> solta, std::shared_ptr<std::atomic<bool>> entrou)
+    {
+        DiscoRecuperacao disco = DiscoRecuperacao::Real();
+        disco.Gravar = [solta, entrou](const std::string&, const std::string&, unsigned) {
+            *entrou = true;
+            solta->get_future().wait();
+        };
+        return disco;
+    }
+    // A recovery card of `cartao` for the file `nome`, based on the bytes `base`.
+    void Deixar(const char* vaga, const TCartao& cartao, const char* nome, const std::string& base) const
+    {
+        Escrever(vaga, ConteudoRecuperacao(cartao, CaminhoBytes(nome), ImpressaoDoConteudo(base)));
+    }
+    int Perguntas(const QString& trecho) const
+    {
+        return static_cast<int>(dialogos->Registro.filter(QRegularExpression("^pergunta: .*" + trecho)).size());
+    }
 };
 
 TEST_P(Falhas, Holds)
@@ -94,9 +116,9 @@ const Falha Tabela[] = {
      }},
     {"b_ACardLeftInAnySlotByADeadCopyIsOfferedNewestFirst",
      [](Falhas& t) {
-         SessaoEdicao viva(t.Pasta(), DiscoRecuperacao::Real(), 0ms);
-         auto morta = std::make_unique<SessaoEdicao>(t.Pasta(), DiscoRecuperacao::Real(), 0ms);
-         auto antiga = std::make_unique<SessaoEdicao>(t.Pasta(), DiscoRecuperacao::Real(), 0ms);
+         SessaoEdicao viva(t.Pasta(), {}, DiscoRecuperacao::Real(), 0ms);
+         auto morta = std::make_unique<SessaoEdicao>(t.Pasta(), nullptr, DiscoRecuperacao::Real(), 0ms);
+         auto antiga = std::make_unique<SessaoEdicao>(t.Pasta(), nullptr, DiscoRecuperacao::Real(), 0ms);
          for (auto* sessao : {&viva, morta.get(), antiga.get()})
              sessao->TomarVaga();
          viva.AcompanharCartao(Falhas::Cartao(2), true);
@@ -110,7 +132,7 @@ const Falha Tabela[] = {
          morta.reset();  // both end without closing, as a crash leaves them
          antiga.reset();
 
-         SessaoEdicao nova(t.Pasta());
+         SessaoEdicao nova(t.Pasta(), {});
          const auto deixadas = nova.RecuperacoesDeixadas(Falhas::Cartao(1));
          ASSERT_EQ(deixadas.size(), 2u) << "the running copy's slot is not offered";
          EXPECT_EQ(deixadas[0].Cartao.NumLinhas, 4);
@@ -121,7 +143,7 @@ const Falha Tabela[] = {
      [](Falhas& t) {
          t.Escrever("Recuperacao-3.cfg", ConteudoArquivoCfg(Falhas::Cartao(5)));
          t.Escrever("Recuperacao-3.inf", "/cartoes/antigo.cfg");
-         SessaoEdicao sessao(t.Pasta(), DiscoRecuperacao::Real(), 0ms);
+         SessaoEdicao sessao(t.Pasta(), {}, DiscoRecuperacao::Real(), 0ms);
          auto deixadas = sessao.RecuperacoesDeixadas(Falhas::Cartao(1));
          ASSERT_EQ(deixadas.size(), 1u);
          EXPECT_EQ(deixadas[0].Caminho, "/cartoes/antigo.cfg");
@@ -172,11 +194,10 @@ const Falha Tabela[] = {
 
          // A disk that refuses the write: told once too.
          int avisos = 0;
-         DiscoRecuperacao cheio{[](const std::string&, const std::string&) { throw std::runtime_error("cheio"); },
-                                [](const std::string&) {}};
+         DiscoRecuperacao cheio = DiscoRecuperacao::Real();
+         cheio.Gravar = [](const std::string&, const std::string&, unsigned) { throw std::runtime_error("cheio"); };
          QDir().mkdir("cheio");
-         SessaoEdicao sessao(t.Pasta() + "cheio/", cheio, 0ms);
-         sessao.AoPerderProtecao = [&] { ++avisos; };
+         SessaoEdicao sessao(t.Pasta() + "cheio/", [&] { ++avisos; }, cheio, 0ms);
          sessao.TomarVaga();
          for (int linhas : {2, 3}) {
              sessao.AcompanharCartao(Falhas::Cartao(linhas), true);
@@ -188,12 +209,7 @@ const Falha Tabela[] = {
      [](Falhas& t) {
          auto solta = std::make_shared<std::promise<void>>();
          auto entrou = std::make_shared<std::atomic<bool>>(false);
-         DiscoRecuperacao parado{[solta, entrou](const std::string&, const std::string&) {
-                                     *entrou = true;
-                                     solta->get_future().wait();
-                                 },
-                                 [](const std::string&) {}};
-         auto sessao = std::make_unique<SessaoEdicao>(t.Pasta(), parado, 0ms);
+         auto sessao = std::make_unique<SessaoEdicao>(t.Pasta(), nullptr, Falhas::Parado(solta, entrou), 0ms);
          sessao->TomarVaga();
          sessao->AcompanharCartao(Falhas::Cartao(2), true);
          ASSERT_TRUE(QTest::qWaitFor([&] { return entrou->load(); }, 20000));
@@ -246,6 +262,7 @@ const Falha Tabela[] = {
          t.dialogos->ArquivosParaSalvar = {t.Caminho("Config/i.cfg")};
          t.Clicar(t.janela->BitSalvar);
          t.SetaParaCima(t.janela->SpeNumGrupo);  // the redraw marks the label again
+         EXPECT_FALSE(t.Salvo()) << "a group change that changed the bytes marks the card";
          t.janela->Desfazer();
          EXPECT_TRUE(t.Salvo()) << "back to exactly the saved bytes";
          t.janela->Refazer();
@@ -268,6 +285,146 @@ const Falha Tabela[] = {
          QTest::keyClick(t.janela->EdtNome, Qt::Key_Backspace);
          t.Focar(t.janela->CobDivisao);
          EXPECT_FALSE(t.Salvo()) << "a card unsaved before the typing stays unsaved";
+     }},
+    {"AStaleCardIsRemovedWhenItsFileHoldsItAndSaysWhenTheFileIsNewer",
+     [](Falhas& t) {
+         // The close could not wait for the disk: the slot still holds what was saved afterwards.
+         const std::string antes = ConteudoArquivoCfg(Falhas::Cartao(1));
+         t.Escrever("Config/a.cfg", ConteudoArquivoCfg(Falhas::Cartao(5)));
+         t.Escrever("Cfg.inf", t.CaminhoBytes("Config/a.cfg"));
+         t.Deixar("Recuperacao.cfg", Falhas::Cartao(5), "Config/a.cfg", antes);
+         t.AbrirJanela();
+         EXPECT_FALSE(t.Existe("Recuperacao.cfg") || t.Existe("Recuperacao-recusada.cfg"));
+         EXPECT_EQ(t.janela->Cartao.NumLinhas, 5);
+
+         // Saved after the card was taken, with other changes: the question says so.
+         t.Deixar("Recuperacao.cfg", Falhas::Cartao(6), "Config/a.cfg", antes);
+         t.AbrirJanela({false});
+         EXPECT_EQ(t.Perguntas("a.cfg.*é mais novo que as alterações recuperadas"), 1);
+         t.Deixar("Recuperacao.cfg", Falhas::Cartao(6), "Config/a.cfg", t.Bytes("Config/a.cfg"));
+         t.AbrirJanela({false});
+         EXPECT_EQ(t.Perguntas("mais novo"), 0) << "not saved since: no such word";
+     }},
+    {"TheSlotsLockLastsAsLongAsItsWriter",
+     [](Falhas& t) {
+         auto solta = std::make_shared<std::promise<void>>();
+         auto entrou = std::make_shared<std::atomic<bool>>(false);
+         auto sessao = std::make_unique<SessaoEdicao>(t.Pasta(), nullptr, Falhas::Parado(solta, entrou), 0ms);
+         sessao->TomarVaga();
+         sessao->AcompanharCartao(Falhas::Cartao(2), true);
+         ASSERT_TRUE(QTest::qWaitFor([&] { return entrou->load(); }, 20000));
+         sessao.reset();  // gone, its writer still on the disk
+         const auto livre = [&] { return VagaRecuperacao::Tomar(t.Pasta(), 1, DiscoRecuperacao::Real()) != nullptr; };
+         EXPECT_FALSE(livre()) << "another session could take the slot its writer may still write";
+         solta->set_value();
+         EXPECT_TRUE(QTest::qWaitFor(livre, 20000)) << "the lock goes with the writer";
+     }},
+    {"ACardThatCannotBeReadIsNeverDeleted",
+     [](Falhas& t) {
+         t.Escrever("Recuperacao.cfg", ConteudoRecuperacao(Falhas::Cartao(3), ""));
+         DiscoRecuperacao falhando = DiscoRecuperacao::Real();
+         falhando.Ler = [](const std::string& arquivo) -> std::string {
+             throw std::runtime_error("Erro de leitura em \"" + arquivo + "\": erro de entrada e saída");
+         };
+         EXPECT_TRUE(SessaoEdicao(t.Pasta(), {}, falhando).RecuperacoesDeixadas(Falhas::Cartao(1)).empty());
+         EXPECT_TRUE(t.Existe("Recuperacao.cfg")) << "left for a later start";
+
+         t.Escrever("Recuperacao-2.cfg", "nenhum cartão\r\n");
+         EXPECT_EQ(SessaoEdicao(t.Pasta(), {}).RecuperacoesDeixadas(Falhas::Cartao(1)).size(), 1u);
+         const QStringList deLado = QDir().entryList({"Recuperacao-2.ilegivel-*.cfg"});
+         ASSERT_EQ(deLado.size(), 1) << "moved aside under a name that says so";
+         EXPECT_EQ(t.Bytes(deLado[0]), "nenhum cartão\r\n");
+         EXPECT_FALSE(t.Existe("Recuperacao-2.cfg"));
+     }},
+    {"ALockThatFailsIsNoRunningCopy",
+     [](Falhas& t) {
+         t.Escrever("Recuperacao.cfg", ConteudoRecuperacao(Falhas::Cartao(7), ""));
+         DiscoRecuperacao semTravas = DiscoRecuperacao::Real();
+         semTravas.Travar = [](int) { return ENOLCK; };
+         int avisos = 0;
+         SessaoEdicao sessao(t.Pasta(), [&] { ++avisos; }, semTravas, 0ms);
+         const auto deixadas = sessao.RecuperacoesDeixadas(Falhas::Cartao(1));
+         ASSERT_EQ(deixadas.size(), 1u) << "a dead copy's card is still offered";
+         EXPECT_EQ(deixadas[0].Cartao.NumLinhas, 7);
+         sessao.TomarVaga();
+         for (int linhas : {2, 3})
+             sessao.AcompanharCartao(Falhas::Cartao(linhas), true);
+         EXPECT_EQ(avisos, 1) << "the operator is told the changes are not protected";
+     }},
+    {"ADeclinedCardStaysReadableAsTheLastDeclinedOne",
+     [](Falhas& t) {
+         t.Escrever("Recuperacao.cfg", ConteudoRecuperacao(Falhas::Cartao(7), ""));
+         const timespec quando[2] = {{0, UTIME_OMIT}, {QDateTime(QDate(2026, 3, 5), QTime(14, 7)).toSecsSinceEpoch(), 0}};
+         ASSERT_EQ(::utimensat(AT_FDCWD, "Recuperacao.cfg", quando, 0), 0);
+         t.AbrirJanela({false});
+         EXPECT_EQ(t.Perguntas("feitas em 05/03/2026 às 14:07"), 1) << "the question says when";
+         TCartao recusado = Falhas::Cartao(1);
+         LerArquivoCfg("Recuperacao-recusada.cfg", recusado);
+         EXPECT_EQ(recusado, Falhas::Cartao(7)) << "Open reads it";
+         t.Escrever("Recuperacao.cfg", ConteudoRecuperacao(Falhas::Cartao(8), ""));
+         t.AbrirJanela({false});
+         LerArquivoCfg("Recuperacao-recusada.cfg", recusado);
+         EXPECT_EQ(recusado.NumLinhas, 8) << "the one last declined card";
+
+         // Yes to a card that is its file as shown (labels marked): nothing is unsaved.
+         TCartao arquivo = Falhas::Cartao(3);
+         arquivo.Grupos[1].Tipo = 4;
+         t.Escrever("Config/r.cfg", ConteudoArquivoCfg(arquivo));
+         t.Escrever("Cfg.inf", t.CaminhoBytes("Config/r.cfg"));
+         for (int linha = 1; linha <= 3; ++linha)
+             for (int coluna : {1, 5, 9})
+                 arquivo.Mascara[IndiceCelula(linha, coluna)] = Mascarado;
+         t.Escrever("Recuperacao.cfg", ConteudoRecuperacao(arquivo, t.CaminhoBytes("Config/r.cfg")));
+         t.AbrirJanela({true});
+         EXPECT_EQ(t.janela->Cartao, arquivo);
+         EXPECT_TRUE(t.Salvo());
+     }},
+    {"ARecoveryFileIsAsPrivateAsItsCard",
+     [](Falhas& t) {
+         const mode_t antes = ::umask(022);
+         t.Escrever("Config/p.cfg", ConteudoArquivoCfg(Falhas::Cartao(2)));
+         ASSERT_EQ(::chmod("Config/p.cfg", 0600), 0);
+         t.Escrever("Cfg.inf", t.CaminhoBytes("Config/p.cfg"));
+         t.AbrirJanela();
+         t.SetaParaCima(t.janela->SpeLinhaFinal);
+         t.janela->GuardarRecuperacaoAgora();
+         ::umask(antes);
+         struct stat estado {};
+         ASSERT_EQ(::stat("Recuperacao.cfg", &estado), 0);
+         EXPECT_EQ(estado.st_mode & 0777, 0600u);
+     }},
+    {"TheWritersFailureIsHeardOutsideItsLock",
+     [](Falhas& t) {
+         DiscoRecuperacao cheio = DiscoRecuperacao::Real();
+         cheio.Gravar = [](const std::string&, const std::string&, unsigned) { throw std::runtime_error("cheio"); };
+         auto solta = std::make_shared<std::promise<void>>();
+         auto ouvindo = std::make_shared<std::atomic<bool>>(false);
+         auto sessao = std::make_shared<SessaoEdicao>(
+             t.Pasta(),
+             [solta, ouvindo] {
+                 *ouvindo = true;
+                 solta->get_future().wait();  // a listener that blocks, as a full pipe would
+             },
+             cheio, 0ms);
+         sessao->TomarVaga();
+         sessao->AcompanharCartao(Falhas::Cartao(2), true);
+         ASSERT_TRUE(QTest::qWaitFor([&] { return ouvindo->load(); }, 20000));
+         auto editando = std::async(std::launch::async, [sessao] { sessao->AcompanharCartao(Falhas::Cartao(3), true); });
+         EXPECT_EQ(editando.wait_for(20s), std::future_status::ready) << "the editor waited for the listener";
+         solta->set_value();
+         editando.wait();
+     }},
+    {"AFailedOfferStillProtects",
+     [](Falhas& t) {
+         t.Escrever("Recuperacao.cfg", ConteudoRecuperacao(Falhas::Cartao(7), ""));
+         // The declined card cannot be kept: the offer fails half-way.
+         QDir().mkpath("Recuperacao-recusada.cfg/ocupada");
+         t.AbrirJanela({false});
+         EXPECT_EQ(t.dialogos->Erros.size(), 1);
+         EXPECT_TRUE(t.Existe("Recuperacao.cfg")) << "a card that could not be kept is not lost";
+         t.SetaParaCima(t.janela->SpeLinhaFinal, 2);
+         t.janela->GuardarRecuperacaoAgora();
+         EXPECT_EQ(t.Vaga("Recuperacao-2.cfg").Cartao.NumLinhas, 3);
      }},
 };
 

@@ -8,7 +8,7 @@ EstadoEdicao Estado(int passo)
 {
     EstadoEdicao estado;
     estado.Cartao.NumLinhas = passo;
-    estado.Vista = passo;
+    estado.Vista.GrupoAtual = passo;
     return estado;
 }
 
@@ -25,7 +25,7 @@ TEST(Historico, KeepsTheNewestStepsUpToItsLimitWithTheirView)
     ASSERT_TRUE(ultimo);
     const int primeiroGuardado = passos - static_cast<int>(Historico::Limite) + 1;
     EXPECT_EQ(ultimo->Cartao.NumLinhas, primeiroGuardado);
-    EXPECT_EQ(std::any_cast<int>(ultimo->Vista), primeiroGuardado);
+    EXPECT_EQ(ultimo->Vista.GrupoAtual, primeiroGuardado);
 }
 
 }  // namespace
