@@ -5,6 +5,7 @@
 #include "ArquivoCfg.h"
 #include "LinhaDeComando.h"
 #include "TBitBtn.h"
+#include "TSpinEdit.h"
 #include "TEdit.h"
 
 #include <QCoreApplication>
@@ -103,8 +104,7 @@ TEST_F(ArquivoRecebido, OpensAsOpenDoesWithTheQuestionFirstAndTheSameMessages)
         // Relative on the command line: found from the current directory, as a terminal has it.
         AbrirJanela({}, caso.via == Linha ? caso.arquivo : QString());
         if (caso.via == SoltoAlterado) {
-            Clicar(janela->BitMascara);
-            Clicar(janela->BitMascara);
+            SetaParaCima(janela->SpeLinhaFinal);
             dialogos->Respostas.push_back(false);
         }
         if (caso.via != Linha)

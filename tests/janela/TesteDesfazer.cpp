@@ -302,14 +302,13 @@ protected:
     {
         if (janela->ModoMascara)
             Clicar(janela->BitMascara);
-        // Save acts only on an unsaved card: the selection switched on and off marks it so.
-        if (Salvo()) {
-            Clicar(janela->BitMascara);
-            Clicar(janela->BitMascara);
-        }
         const QString arquivo = Caminho(QStringLiteral("Config/maratona.cfg"));
         dialogos->ArquivosParaSalvar = {arquivo};
-        Clicar(janela->BitSalvar);
+        // A saved card has its button disabled; the command itself still saves it here.
+        if (Salvo())
+            janela->BitSalvarClick();
+        else
+            Clicar(janela->BitSalvar);
         ASSERT_TRUE(Salvo());
         const Tela antes = Agora();
         ASSERT_EQ(Bytes(QStringLiteral("Config/maratona.cfg")), ConteudoArquivoCfg(antes.Cartao));

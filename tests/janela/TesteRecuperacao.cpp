@@ -64,7 +64,9 @@ TEST_F(Recuperacao, AnUnsavedCardReachesTheFileByItselfWithItsPathAndSavingRemov
     SetaParaCima(janela->SpeMaxGrupo);
     janela->GuardarRecuperacaoAgora();
     EXPECT_EQ(Bytes(QStringLiteral("Recuperacao.cfg")),
-              ConteudoRecuperacao(janela->Cartao, Caminho(QStringLiteral("Config/c.cfg")).toStdString()));
+              ConteudoRecuperacao(janela->Cartao, Caminho(QStringLiteral("Config/c.cfg")).toStdString(),
+                                  ImpressaoDoConteudo(Bytes(QStringLiteral("Config/c.cfg")))))
+        << "based on what the file held when saved";
 }
 
 TEST_F(Recuperacao, DroppingTheChangesAtAQuestionRemovesTheFile)
