@@ -42,9 +42,10 @@ void SessaoEdicao::BasearEm(const std::string& arquivo)
     } catch (const std::exception&) {
         // Unreadable now: a card based on it is compared by dates alone.
     }
-    // Only the read and write bits: a recovery copy never runs or sets ids.
+    // Others read it only where they may read the card; the owner must always be able to
+    // rewrite and read back his own copy, even of a read-only card.
     if (const auto estado = disco_.Consultar(arquivo))
-        limiteDeModo_ = estado->Modo & 0666;
+        limiteDeModo_ = (estado->Modo & 0066) | 0600;
 }
 
 void SessaoEdicao::Salvo(std::string arquivo, const TCartao& comoMostrado)
