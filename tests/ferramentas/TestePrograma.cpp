@@ -70,8 +70,8 @@ TEST_F(Programa, EveryBadFileIsReportedOnItsOwnAndTheOthersAreStillChecked)
         {pasta.Caminho("falta.cfg"), "Não foi possível abrir"},
         {pasta.Caminho(""), "não é um arquivo comum"},
         {fifo, "não é um arquivo comum"},
-        {pasta.Gravar("binario.cfg", binario), "não é um número inteiro"},
-        {pasta.Gravar("vazio.cfg", ""), "termina na linha 0"},
+        {pasta.Gravar("binario.cfg", binario), "não parece um arquivo de cartão"},
+        {pasta.Gravar("vazio.cfg", ""), "está vazio"},
         {pasta.Gravar("curto.cfg", ConteudoArquivoCfg(CartaoDoEditor()).substr(0, 3000)), "termina na linha"},
         {enorme, ""},
     };
@@ -85,7 +85,7 @@ TEST_F(Programa, EveryBadFileIsReportedOnItsOwnAndTheOthersAreStillChecked)
     EXPECT_EQ(r.Codigo, SaidaErro);
     for (const auto& ruim : ruins)
         EXPECT_THAT(LinhaDe(r.Saida, ruim.Caminho), AllOf(HasSubstr(" erro: "), HasSubstr(ruim.Trecho))) << ruim.Caminho;
-    EXPECT_THAT(r.Saida, HasSubstr(pasta.Caminho("binario.cfg") + ":1: erro:"));
+    EXPECT_THAT(r.Saida, HasSubstr(pasta.Caminho("binario.cfg") + ": erro:"));
     EXPECT_THAT(r.Saida, HasSubstr(bom + ": sem avisos\n"));
     EXPECT_THAT(r.Saida, HasSubstr(avisado + ":1: porta serial 0 fora do intervalo de 1 a 9\n"));
     EXPECT_THAT(r.Saida, HasSubstr("9 arquivos: 1 sem avisos, 1 com avisos (1 aviso), 7 não puderam ser lidos\n"));
@@ -148,8 +148,8 @@ TEST_F(Programa, JsonCarriesTheSameResults)
                                   {"coluna", 2}}));
 
     EXPECT_FALSE(arquivos[2]["lido"].toBool());
-    EXPECT_EQ(arquivos[2]["erro"]["linhaDoArquivo"].toInt(), 1);
-    EXPECT_THAT(arquivos[2]["erro"]["mensagem"].toString().toStdString(), HasSubstr("termina na linha 0"));
+    EXPECT_FALSE(arquivos[2]["erro"].toObject().contains("linhaDoArquivo")) << "an empty file has no line at fault";
+    EXPECT_EQ(arquivos[2]["erro"]["mensagem"].toString().toStdString(), "O arquivo está vazio.");
 }
 
 TEST_F(Programa, ScaledPicturesAreTheWindowPixelsInBlocks)
