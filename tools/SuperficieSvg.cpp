@@ -105,12 +105,11 @@ void SuperficieSvg::EscreverTexto(const Retangulo& recorte, int x, int y, std::s
               "\" clip-path=\"url(#" + id + ")\">" + conteudo + "</text>\n";
 }
 
-std::string SuperficieSvg::Documento(int escala) const
+std::string SuperficieSvg::Documento(int escala, int altura) const
 {
-    const std::string largura = std::to_string(LarguraCartao), altura = std::to_string(AlturaCartao);
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
            "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" +
-           std::to_string(LarguraCartao * escala) + "\" height=\"" + std::to_string(AlturaCartao * escala) +
-           "\" viewBox=\"0 0 " + largura + " " + altura + "\" shape-rendering=\"crispEdges\" font-family=\"" +
+           std::to_string(LarguraCartao * escala) + "\" height=\"" + std::to_string(altura * escala) +
+           "\" viewBox=\"0 0 " + std::to_string(LarguraCartao) + " " + std::to_string(altura) + "\" shape-rendering=\"crispEdges\" font-family=\"" +
            FonteImpressa + "\" font-size=\"" + TamanhoImpresso + "\">\n" + corpo_ + "</svg>\n";
 }

@@ -2,6 +2,7 @@
 
 #include "CartoesDeTeste.h"
 #include "Figura.h"
+#include "LeituraDeArquivo.h"
 #include "Programa.h"
 
 #include <QImage>
@@ -166,6 +167,54 @@ TEST_F(Programa, ScaledPicturesAreTheWindowPixelsInBlocks)
                 diferentes += imagem.pixel(x, y) != original.pixel(x / escala, y / escala);
         EXPECT_EQ(diferentes, 0) << escala;
     }
+}
+
+TEST_F(Programa, CroppedPicturesEndJustBelowTheCardsLinesAndLoseNothingDrawn)
+{
+    // One group reaching below the line count the window draws with: its cells stay in.
+    TCartao alem = CartaoDoEditor();
+    alem.NumGrupos = 1;
+    alem.NumLinhas = 12;
+    alem.Grupos[1] = TGrupo{"", 1, 20, 3, 1};
+    const struct {
+        TCartao Cartao;
+        int Escala, Altura;  // the frame's bottom edge, then the 2 rows of margin it has on top
+    } casos[] = {{CartaoDoEditor(), 1, 9 * 6 + 22}, {CartaoDoEditor(), 3, 9 * 6 + 22}, {alem, 2, 9 * 20 + 22}};
+    for (const auto& caso : casos) {
+        const std::string arquivo = pasta.Gravar("recorte.cfg", caso.Cartao);
+        const std::string png = pasta.Caminho("recorte.png");
+        ASSERT_EQ(Executar({"desenhar", arquivo, "--recortar", "-o", png, "--escala", std::to_string(caso.Escala)}).Codigo,
+                  SaidaOk);
+        const QImage imagem = QImage(QString::fromStdString(png)).convertToFormat(QImage::Format_RGB32);
+        const QImage inteira = ImagemDoCartao(caso.Cartao, 1).convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(imagem.size(), QSize(inteira.width(), caso.Altura) * caso.Escala);
+        int diferentes = 0, abaixo = 0;
+        for (int y = 0; y < imagem.height(); ++y)
+            for (int x = 0; x < imagem.width(); ++x)
+                diferentes += imagem.pixel(x, y) != inteira.pixel(x / caso.Escala, y / caso.Escala);
+        for (int y = caso.Altura - 2; y < inteira.height(); ++y)
+            for (int x = 0; x < inteira.width(); ++x)
+                abaixo += inteira.pixel(x, y) != qRgb(0xEF, 0xEF, 0xEF);
+        EXPECT_EQ(diferentes, 0);
+        EXPECT_EQ(abaixo, 0) << "the cut left out something drawn";
+
+        const std::string svg = pasta.Caminho("recorte.svg");
+        ASSERT_EQ(Executar({"desenhar", arquivo, "-o", svg, "--recortar", "--escala", std::to_string(caso.Escala)}).Codigo,
+                  SaidaOk);
+        EXPECT_THAT(LerArquivoInteiro(svg), HasSubstr("height=\"" + std::to_string(caso.Altura * caso.Escala) +
+                                               "\" viewBox=\"0 0 240 " + std::to_string(caso.Altura) + "\""));
+    }
+}
+
+TEST_F(Programa, VersionAnswersAsOrteloDoesWhereverItIsAsked)
+{
+    for (const std::vector<std::string>& argumentos : {std::vector<std::string>{"--version"}, {"mostrar", "--version", "x"}}) {
+        const Execucao r = Executar(argumentos);
+        EXPECT_EQ(r.Codigo, SaidaOk);
+        EXPECT_EQ(r.Saida, "ortelo-cartao " ORTELO_VERSAO "\n");
+        EXPECT_EQ(r.Erros, "");
+    }
+    EXPECT_EQ(Executar({"mostrar", "--", "--version"}).Codigo, SaidaErro) << "after -- it is a file name";
 }
 
 TEST_F(Programa, AnUnwritableOutputIsAnErrorNamingIt)
