@@ -1,5 +1,6 @@
 #include "SuperficieSvg.h"
 
+#include "Concatenar.h"
 #include "FonteMiuda.h"
 #include "Geometria.h"
 
@@ -77,8 +78,8 @@ void SuperficieSvg::Moldurar(const Retangulo& r)
         return;
     }
     auto contorno = [](const Retangulo& q) {
-        return "M" + std::to_string(q.Esquerda) + " " + std::to_string(q.Topo) + "H" + std::to_string(q.Direita) + "V" +
-               std::to_string(q.Base) + "H" + std::to_string(q.Esquerda) + "Z";
+        return Concatenar({"M", std::to_string(q.Esquerda), " ", std::to_string(q.Topo), "H", std::to_string(q.Direita),
+                           "V", std::to_string(q.Base), "H", std::to_string(q.Esquerda), "Z"});
     };
     corpo_ += "<path d=\"" + contorno(r) + contorno(dentro) + "\" fill=\"" + CorSvg(pincel_) +
               "\" fill-rule=\"evenodd\"/>\n";
@@ -99,10 +100,10 @@ void SuperficieSvg::EscreverTexto(const Retangulo& recorte, int x, int y, std::s
         return;
     // The glyphs stand where the pixel font puts them: their foot is the glyph's last row.
     const long long base = static_cast<long long>(y) + recuoFonte_ + AlturaGlifo;
-    const std::string id = "r" + std::to_string(++recortes_);
-    corpo_ += "<clipPath id=\"" + id + "\"><rect " + AtributosDoRetangulo(area) + "/></clipPath>" +
-              "<text x=\"" + std::to_string(x) + "\" y=\"" + std::to_string(base) + "\" fill=\"" + CorSvg(corFonte_) +
-              "\" clip-path=\"url(#" + id + ")\">" + conteudo + "</text>\n";
+    const std::string id = Concatenar({"r", std::to_string(++recortes_)});
+    corpo_ += Concatenar({"<clipPath id=\"", id, "\"><rect ", AtributosDoRetangulo(area), "/></clipPath><text x=\"",
+                          std::to_string(x), "\" y=\"", std::to_string(base), "\" fill=\"", CorSvg(corFonte_),
+                          "\" clip-path=\"url(#", id, ")\">", conteudo, "</text>\n"});
 }
 
 std::string SuperficieSvg::Documento(int escala, int altura) const
