@@ -153,56 +153,44 @@ TEST_F(Programa, JsonCarriesTheSameResults)
     EXPECT_EQ(arquivos[2]["erro"]["mensagem"].toString().toStdString(), "O arquivo está vazio.");
 }
 
-TEST_F(Programa, ScaledPicturesAreTheWindowPixelsInBlocks)
+// Cropped, a picture ends 2 rows below the frame (the margin it has on top), or below a group
+// drawn past the frame, and below that the whole picture holds only the button face.
+TEST_F(Programa, ScaledAndCroppedPicturesAreTheWindowPixelsInBlocks)
 {
-    const QImage original = ImagemDoCartao(CartaoDoEditor(), 1);
-    for (const int escala : {1, 2, 8}) {
-        const std::string png = pasta.Caminho("c" + std::to_string(escala) + ".png");
-        ASSERT_EQ(Executar({"desenhar", bom, "-o", png, "--escala", std::to_string(escala)}).Codigo, SaidaOk);
-        const QImage imagem = QImage(QString::fromStdString(png)).convertToFormat(QImage::Format_RGB32);
-        ASSERT_EQ(imagem.size(), original.size() * escala);
-        int diferentes = 0;
-        for (int y = 0; y < imagem.height(); ++y)
-            for (int x = 0; x < imagem.width(); ++x)
-                diferentes += imagem.pixel(x, y) != original.pixel(x / escala, y / escala);
-        EXPECT_EQ(diferentes, 0) << escala;
-    }
-}
-
-TEST_F(Programa, CroppedPicturesEndJustBelowTheCardsLinesAndLoseNothingDrawn)
-{
-    // One group reaching below the line count the window draws with: its cells stay in.
-    TCartao alem = CartaoDoEditor();
+    TCartao alem = CartaoDoEditor();  // one group: the window draws the file's 12 lines, the group 20
     alem.NumGrupos = 1;
     alem.NumLinhas = 12;
     alem.Grupos[1] = TGrupo{"", 1, 20, 3, 1};
     const struct {
         TCartao Cartao;
-        int Escala, Altura;  // the frame's bottom edge, then the 2 rows of margin it has on top
-    } casos[] = {{CartaoDoEditor(), 1, 9 * 6 + 22}, {CartaoDoEditor(), 3, 9 * 6 + 22}, {alem, 2, 9 * 20 + 22}};
+        int Escala;
+        bool Recortar;
+        int Altura;
+    } casos[] = {{CartaoDoEditor(), 1, false, 850}, {CartaoDoEditor(), 2, false, 850}, {CartaoDoEditor(), 8, false, 850},
+                 {CartaoDoEditor(), 1, true, 9 * 6 + 22}, {CartaoDoEditor(), 3, true, 9 * 6 + 22}, {alem, 2, true, 9 * 20 + 22}};
     for (const auto& caso : casos) {
-        const std::string arquivo = pasta.Gravar("recorte.cfg", caso.Cartao);
-        const std::string png = pasta.Caminho("recorte.png");
-        ASSERT_EQ(Executar({"desenhar", arquivo, "--recortar", "-o", png, "--escala", std::to_string(caso.Escala)}).Codigo,
-                  SaidaOk);
+        const std::string arquivo = pasta.Gravar("c.cfg", caso.Cartao), png = pasta.Caminho("c.png");
+        std::vector<std::string> argumentos{"desenhar", arquivo, "-o", png, "--escala", std::to_string(caso.Escala)};
+        if (caso.Recortar)
+            argumentos.push_back("--recortar");
+        ASSERT_EQ(Executar(argumentos).Codigo, SaidaOk);
         const QImage imagem = QImage(QString::fromStdString(png)).convertToFormat(QImage::Format_RGB32);
-        const QImage inteira = ImagemDoCartao(caso.Cartao, 1).convertToFormat(QImage::Format_RGB32);
-        ASSERT_EQ(imagem.size(), QSize(inteira.width(), caso.Altura) * caso.Escala);
+        const QImage original = ImagemDoCartao(caso.Cartao, 1).convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(imagem.size(), QSize(original.width(), caso.Altura) * caso.Escala);
         int diferentes = 0, abaixo = 0;
+        for (int y = caso.Altura - 2; y < original.height(); ++y)
+            for (int x = 0; x < original.width(); ++x)
+                abaixo += original.pixel(x, y) != qRgb(0xEF, 0xEF, 0xEF);
         for (int y = 0; y < imagem.height(); ++y)
             for (int x = 0; x < imagem.width(); ++x)
-                diferentes += imagem.pixel(x, y) != inteira.pixel(x / caso.Escala, y / caso.Escala);
-        for (int y = caso.Altura - 2; y < inteira.height(); ++y)
-            for (int x = 0; x < inteira.width(); ++x)
-                abaixo += inteira.pixel(x, y) != qRgb(0xEF, 0xEF, 0xEF);
-        EXPECT_EQ(diferentes, 0);
+                diferentes += imagem.pixel(x, y) != original.pixel(x / caso.Escala, y / caso.Escala);
+        EXPECT_EQ(diferentes, 0) << caso.Escala;
         EXPECT_EQ(abaixo, 0) << "the cut left out something drawn";
 
-        const std::string svg = pasta.Caminho("recorte.svg");
-        ASSERT_EQ(Executar({"desenhar", arquivo, "-o", svg, "--recortar", "--escala", std::to_string(caso.Escala)}).Codigo,
-                  SaidaOk);
-        EXPECT_THAT(LerArquivoInteiro(svg), HasSubstr("height=\"" + std::to_string(caso.Altura * caso.Escala) +
-                                               "\" viewBox=\"0 0 240 " + std::to_string(caso.Altura) + "\""));
+        argumentos[3] = pasta.Caminho("c.svg");
+        ASSERT_EQ(Executar(argumentos).Codigo, SaidaOk);
+        EXPECT_THAT(LerArquivoInteiro(argumentos[3]), HasSubstr("height=\"" + std::to_string(caso.Altura * caso.Escala) +
+                                                                "\" viewBox=\"0 0 240 " + std::to_string(caso.Altura) + "\""));
     }
 }
 

@@ -11,65 +11,48 @@
 
 namespace {
 
-// The lines of a card of two groups: 5 + 10 + 1081 = 1096 lines.
-std::vector<std::string> DoisGrupos()
+// The first `ate` of the 1096 lines of a two-group card, line `n` (from 1) holding `valor`.
+std::string Cartao(std::size_t ate = 1096, std::size_t n = 0, const std::string& valor = {}, const char* fim = "\r\n")
 {
     std::vector<std::string> linhas{"1", "B", "1", "2", "0", "", "1", "1", "0", "1", "", "1", "1", "0", "1"};
     linhas.resize(LinhasDoArquivoCfg(2), "0");
-    return linhas;
-}
-
-std::string Juntar(const std::vector<std::string>& linhas, std::size_t de, std::size_t ate, const char* fim = "\r\n")
-{
+    if (n > 0)
+        linhas[n - 1] = valor;
     std::string bytes;
-    for (std::size_t i = de; i < ate; ++i)
+    for (std::size_t i = 0; i < ate; ++i)
         bytes += linhas[i] + fim;
     return bytes;
 }
 
-std::string Com(std::size_t indice, const std::string& valor, const char* fim = "\r\n")
-{
-    auto linhas = DoisGrupos();
-    linhas[indice] = valor;
-    return Juntar(linhas, 0, linhas.size(), fim);
-}
-
-std::string Ate(std::size_t n) { return Juntar(DoisGrupos(), 0, n); }
-
-struct Recusado {
+const struct {
     const char* Nome;
     std::string Bytes;
     int Linha;  // 0: no single line is at fault
     std::string Razao;
-};
-
-const std::string Cartao = Ate(LinhasDoArquivoCfg(2));
-const std::string Lf = Juntar(DoisGrupos(), 0, LinhasDoArquivoCfg(2), "\n");
-
-const Recusado Recusados[] = {
+} Recusados[] = {
     {"vazio", "", 0, "O arquivo está vazio."},
     {"binario", std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16), 0,
      "O arquivo não parece um arquivo de cartão: traz bytes nulos (0x00), como um arquivo binário."},
     {"semFimDeLinha", "cartao de prova", 0,
      "O arquivo não parece um arquivo de cartão: não tem nenhuma linha terminada em CR LF."},
-    {"soLf", Lf, 1, "A linha 1 termina só com LF; um arquivo de cartão termina cada linha com CR LF."},
-    {"fimNoMeio", Ate(500) + "\x1A" + Cartao.substr(Ate(500).size()), 501,
+    {"soLf", Cartao(1096, 0, {}, "\n"), 1, "A linha 1 termina só com LF; um arquivo de cartão termina cada linha com CR LF."},
+    {"fimNoMeio", Cartao(500) + "\x1A" + Cartao().substr(Cartao(500).size()), 501,
      "O byte de fim de arquivo 0x1A na linha 501 encerra o cartão antes da última linha (1096)."},
-    {"fimDentroDaLinha", "1\r\nB\r\n1\x1A" + Cartao.substr(7), 3,
+    {"fimDentroDaLinha", "1\r\nB\r\n1\x1A" + Cartao().substr(7), 3,
      "O byte de fim de arquivo 0x1A na linha 3 encerra o cartão antes da última linha."},
-    {"fimNoInicio", "\x1A" + Cartao, 1, "O byte de fim de arquivo 0x1A na linha 1 encerra o cartão antes da última linha."},
-    {"digitacao", Com(0, "COM1"), 1, "A linha 1 não é um número inteiro."},
-    {"cortadoNoInicio", Ate(2), 2, "O arquivo termina na linha 2."},
-    {"cortadoNosGrupos", Ate(4), 4, "O arquivo termina na linha 4 de 1096."},
-    {"cortadoNoFim", Ate(1095), 1095, "O arquivo termina na linha 1095 de 1096."},
-    {"formaVazia", Com(1, ""), 2, "A linha 2 está vazia."},
-    {"linhas", Com(2, "91"), 3, "A linha 3 traz o número de linhas 91, fora do intervalo de 1 a 90."},
-    {"grupos", Com(3, "0"), 4, "A linha 4 traz o número de grupos 0, fora do intervalo de 1 a 10."},
-    {"gruposSoCr", Com(3, "11", "\r"), 4, "A linha 4 traz o número de grupos 11, fora do intervalo de 1 a 10."},
-    {"inicial", Com(11, "91"), 12, "A linha 12 traz a linha inicial do grupo 2 91, fora do intervalo de 1 a 90."},
-    {"final", Com(12, "-1"), 13, "A linha 13 traz a linha final do grupo 2 -1, fora do intervalo de 1 a 90."},
-    {"tipo", Com(13, "x"), 14, "A linha 14 não é um número inteiro."},
-    {"mascaraVazia", Com(1095, ""), 1096, "A linha 1096 está vazia."},
+    {"fimNoInicio", "\x1A" + Cartao(), 1, "O byte de fim de arquivo 0x1A na linha 1 encerra o cartão antes da última linha."},
+    {"digitacao", Cartao(1096, 1, "COM1"), 1, "A linha 1 não é um número inteiro."},
+    {"cortadoNoInicio", Cartao(2), 2, "O arquivo termina na linha 2."},
+    {"cortadoNosGrupos", Cartao(4), 4, "O arquivo termina na linha 4 de 1096."},
+    {"cortadoNoFim", Cartao(1095), 1095, "O arquivo termina na linha 1095 de 1096."},
+    {"formaVazia", Cartao(1096, 2, ""), 2, "A linha 2 está vazia."},
+    {"linhas", Cartao(1096, 3, "91"), 3, "A linha 3 traz o número de linhas 91, fora do intervalo de 1 a 90."},
+    {"grupos", Cartao(1096, 4, "0"), 4, "A linha 4 traz o número de grupos 0, fora do intervalo de 1 a 10."},
+    {"gruposSoCr", Cartao(1096, 4, "11", "\r"), 4, "A linha 4 traz o número de grupos 11, fora do intervalo de 1 a 10."},
+    {"inicial", Cartao(1096, 12, "91"), 12, "A linha 12 traz a linha inicial do grupo 2 91, fora do intervalo de 1 a 90."},
+    {"final", Cartao(1096, 13, "-1"), 13, "A linha 13 traz a linha final do grupo 2 -1, fora do intervalo de 1 a 90."},
+    {"tipo", Cartao(1096, 14, "x"), 14, "A linha 14 não é um número inteiro."},
+    {"mascaraVazia", Cartao(1096, 1096, ""), 1096, "A linha 1096 está vazia."},
 };
 
 class RecusaNaJanelaENaFerramenta : public JanelaTeste {};
@@ -79,7 +62,7 @@ TEST_F(RecusaNaJanelaENaFerramenta, BothGiveTheSameReasonAndTheLineItNames)
     AbrirJanela();
     const TCartao antes = janela->Cartao;
     const std::regex linhaNomeada("linha (\\d+)");
-    for (const Recusado& recusado : Recusados) {
+    for (const auto& recusado : Recusados) {
         SCOPED_TRACE(recusado.Nome);
         const QString nome = QString(recusado.Nome) + ".cfg";
         Escrever(nome, recusado.Bytes);
