@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and runs every test twice: plain, then under
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# Installs what is missing (the program's packages and the tests' own), builds and runs every
+# test twice: plain, then under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")"
-./deps.sh
+./deps.sh --testes
 
 run_suite() {
   local dir=$1; shift

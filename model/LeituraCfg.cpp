@@ -2,6 +2,9 @@
 
 #include "ArquivoCfg.h"
 #include "LeitorLinhas.h"
+#include "RecusaDoArquivoTodo.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -10,7 +13,7 @@ namespace {
 // refused, and the refusal says why; refusals are common input, so they are values, not throws.
 class Leitura {
 public:
-    explicit Leitura(std::string_view bytes) : leitor_(bytes) {}
+    explicit Leitura(std::string_view bytes) : bytes_(bytes), leitor_(bytes) {}
 
     void DefinirTotal(int total) { total_ = total; }
     const RecusaCfg& Recusa() const { return recusa_; }
@@ -19,10 +22,8 @@ public:
     {
         ++linha_;
         const auto lida = leitor_.LerLinha();
-        if (!lida) {
-            const std::string de = total_ > 0 ? " de " + std::to_string(total_) : "";
-            return Recusar("O arquivo termina na linha " + std::to_string(linha_ - 1) + de + ".");
-        }
+        if (!lida)
+            return RecusarFim();
         texto = *lida;
         return true;
     }
@@ -33,6 +34,12 @@ public:
         if (!Texto(texto))
             return false;
         const auto convertido = ConverterInteiro(texto);
+        // A lone LF is text to the reader, so a file with LF line ends holds them in its first
+        // line: the line reads "1" in any editor, and "not a number" would send the operator
+        // looking for a typo.
+        if (!convertido && texto.find('\n') != std::string_view::npos)
+            return Recusar("A linha " + std::to_string(linha_) +
+                           " termina só com LF; um arquivo de cartão termina cada linha com CR LF.");
         if (!convertido)
             return Recusar("A linha " + std::to_string(linha_) + " não é um número inteiro.");
         valor = *convertido;
@@ -63,12 +70,34 @@ public:
     }
 
 private:
-    bool Recusar(std::string razao)
+    bool Recusar(std::string razao, int linha)
     {
-        recusa_ = RecusaCfg{linha_, std::move(razao)};
+        recusa_ = RecusaCfg{linha, std::move(razao)};
         return false;
     }
 
+    bool Recusar(std::string razao) { return Recusar(std::move(razao), linha_); }
+
+    // The file ended before line linha_. Its last line is the one at fault; where a 0x1A byte
+    // ended it, that byte's line, as an editor shows the file whole.
+    bool RecusarFim()
+    {
+        const std::size_t fimDeArquivo = bytes_.find('\x1A');
+        if (fimDeArquivo == std::string_view::npos) {
+            const int ultima = linha_ - 1;
+            const std::string de = total_ > 0 ? " de " + std::to_string(total_) : "";
+            return Recusar("O arquivo termina na linha " + std::to_string(ultima) + de + ".", ultima);
+        }
+        // Every CR ends one line, an LF after it included.
+        const auto antes = bytes_.substr(0, fimDeArquivo);
+        const int linha = 1 + static_cast<int>(std::count(antes.begin(), antes.end(), '\r'));
+        const std::string ultima = total_ > 0 ? " (" + std::to_string(total_) + ")" : "";
+        return Recusar("O byte de fim de arquivo 0x1A na linha " + std::to_string(linha) +
+                           " encerra o cartão antes da última linha" + ultima + ".",
+                       linha);
+    }
+
+    std::string_view bytes_;
     LeitorLinhas leitor_;
     int linha_ = 0;
     int total_ = 0;
@@ -115,7 +144,7 @@ ResultadoCfg InterpretarCfg(std::string_view bytes, const TCartao& anterior)
     ResultadoCfg resultado{.Cartao = anterior, .Recusa = {}};
     if (!LerCartao(leitura, *resultado.Cartao)) {
         resultado.Cartao.reset();
-        resultado.Recusa = leitura.Recusa();
+        resultado.Recusa = RecusaDoArquivoTodo(bytes).value_or(leitura.Recusa());
     }
     return resultado;
 }

@@ -6,7 +6,8 @@
 #include <string>
 #include <string_view>
 
-// Why a cfg file was refused, and on which line (0 when no single line is at fault).
+// Why a cfg file was refused, and on which line (0 when no single line is at fault). A reason
+// that names a line names this one, so the window and ortelo-cartao point at the same place.
 struct RecusaCfg {
     int Linha = 0;
     std::string Razao;

@@ -35,7 +35,7 @@ std::optional<int> Escala(const std::string& texto)
 
 int ComandoDesenhar(const Argumentos& argumentos, std::ostream& /*saida: quiet on success*/, std::ostream& erros)
 {
-    const Opcoes opcoes = LerOpcoes(argumentos, {}, {"-o", "--escala"});
+    const Opcoes opcoes = LerOpcoes(argumentos, {"--recortar"}, {"-o", "--escala"});
     if (!opcoes.Erro.empty())
         return ErroDeUso(erros, opcoes.Erro);
     if (opcoes.Arquivos.size() != 1)
@@ -61,7 +61,9 @@ int ComandoDesenhar(const Argumentos& argumentos, std::ostream& /*saida: quiet o
         erros << RelatoDoErro(caminho, lido);
         return SaidaErro;
     }
-    const std::string conteudo = svg ? SvgDoCartao(*lido.Cartao, escala) : BytesPng(ImagemDoCartao(*lido.Cartao, escala));
+    const Recorte recorte = opcoes.Chaves.count("--recortar") ? Recorte::LinhasDoCartao : Recorte::JanelaInteira;
+    const std::string conteudo = svg ? SvgDoCartao(*lido.Cartao, escala, recorte)
+                                     : BytesPng(ImagemDoCartao(*lido.Cartao, escala, recorte));
     if (conteudo.empty()) {
         erros << saidaArquivo << ": erro: não foi possível codificar a imagem PNG.\n";
         return SaidaErro;

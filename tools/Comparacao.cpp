@@ -1,5 +1,6 @@
 #include "Comparacao.h"
 
+#include "Concatenar.h"
 #include "PosicoesDoCartao.h"
 #include "TextoLegivel.h"
 #include "TextosDoCartao.h"
@@ -60,8 +61,8 @@ private:
     }
 
     static std::string Numero(std::int32_t valor) { return to_string(valor); }
-    static std::string Aspas(char c) { return "\"" + CaractereLegivel(c) + "\""; }
-    static std::string Nome(const std::string& nome) { return "\"" + TextoLegivel(nome) + "\""; }
+    static std::string Aspas(char c) { return Concatenar({"\"", CaractereLegivel(c), "\""}); }
+    static std::string Nome(const std::string& nome) { return Concatenar({"\"", TextoLegivel(nome), "\""}); }
     static std::string Digito(std::int32_t d) { return to_string(d) + " (" + TextoDoDigito(d) + ")"; }
     static std::string Tipo(std::int32_t t) { return to_string(t) + " (" + TextoDoTipo(t) + ")"; }
     static std::string Habilitado(std::uint8_t h) { return to_string(h) + " (" + TextoDoHabilitado(h) + ")"; }

@@ -26,17 +26,20 @@ std::string TextoDeAjuda()
            "      --json  escreve o mesmo resultado em JSON, para scripts.\n"
            "  mostrar ARQ\n"
            "      Resumo legível: configurações, grupos com seus itens e a máscara em grade.\n"
-           "  desenhar ARQ -o SAIDA.png|SAIDA.svg [--escala N]\n"
+           "  desenhar ARQ -o SAIDA.png|SAIDA.svg [--escala N] [--recortar]\n"
            "      Desenha o cartão como a janela do Ortelo o mostra ao abrir o arquivo.\n"
            "      PNG: os mesmos pixels, ampliados N vezes (N de 1 a 8, padrão 1).\n"
            "      SVG: desenho vetorial com a mesma geometria, para impressão; N dá o\n"
            "      tamanho da página.\n"
+           "      --recortar  corta a figura logo abaixo das linhas do cartão; sem ela,\n"
+           "      a figura tem a altura da janela (240 x 850 pixels na escala 1).\n"
            "  comparar A B\n"
            "      Lista o que difere entre dois cartões: configurações, campos de cada\n"
            "      grupo e células da máscara, por grupo, linha e coluna.\n"
            "\n"
            "Opções gerais:\n"
            "  -h, --help  mostra esta ajuda.\n"
+           "  --version   mostra a versão.\n"
            "  --          encerra as opções; o que vem depois é nome de arquivo.\n"
            "\n"
            "Códigos de saída:\n"
@@ -44,6 +47,16 @@ std::string TextoDeAjuda()
            "  1  avisos encontrados, ou cartões diferentes;\n"
            "  2  erro de uso ou arquivo que não pôde ser lido ou gravado.\n";
 }
+
+namespace {
+
+// As Ortelo --version answers for itself.
+std::string TextoDeVersao()
+{
+    return "ortelo-cartao " ORTELO_VERSAO "\n";
+}
+
+}  // namespace
 
 int ErroDeUso(std::ostream& erros, const std::string& mensagem)
 {
@@ -54,10 +67,19 @@ int ErroDeUso(std::ostream& erros, const std::string& mensagem)
 
 int ExecutarCartao(const std::vector<std::string>& argumentos, std::ostream& saida, std::ostream& erros)
 {
-    // Help wins wherever it is asked for, except as a file name after "--".
+    // Help, then the version, win wherever they are asked for, except as a file name after "--".
     const auto fimDasOpcoes = std::find(argumentos.begin(), argumentos.end(), "--");
-    if (std::any_of(argumentos.begin(), fimDasOpcoes, [](const std::string& a) { return a == "-h" || a == "--help"; })) {
+    const auto pedido = [&](std::initializer_list<const char*> nomes) {
+        return std::any_of(argumentos.begin(), fimDasOpcoes, [&](const std::string& a) {
+            return std::find(nomes.begin(), nomes.end(), a) != nomes.end();
+        });
+    };
+    if (pedido({"-h", "--help"})) {
         saida << TextoDeAjuda();
+        return SaidaOk;
+    }
+    if (pedido({"--version"})) {
+        saida << TextoDeVersao();
         return SaidaOk;
     }
     if (argumentos.empty())

@@ -1,5 +1,6 @@
 #include "SuperficieSvg.h"
 
+#include "Concatenar.h"
 #include "FonteMiuda.h"
 #include "Geometria.h"
 
@@ -77,8 +78,8 @@ void SuperficieSvg::Moldurar(const Retangulo& r)
         return;
     }
     auto contorno = [](const Retangulo& q) {
-        return "M" + std::to_string(q.Esquerda) + " " + std::to_string(q.Topo) + "H" + std::to_string(q.Direita) + "V" +
-               std::to_string(q.Base) + "H" + std::to_string(q.Esquerda) + "Z";
+        return Concatenar({"M", std::to_string(q.Esquerda), " ", std::to_string(q.Topo), "H", std::to_string(q.Direita),
+                           "V", std::to_string(q.Base), "H", std::to_string(q.Esquerda), "Z"});
     };
     corpo_ += "<path d=\"" + contorno(r) + contorno(dentro) + "\" fill=\"" + CorSvg(pincel_) +
               "\" fill-rule=\"evenodd\"/>\n";
@@ -99,18 +100,17 @@ void SuperficieSvg::EscreverTexto(const Retangulo& recorte, int x, int y, std::s
         return;
     // The glyphs stand where the pixel font puts them: their foot is the glyph's last row.
     const long long base = static_cast<long long>(y) + recuoFonte_ + AlturaGlifo;
-    const std::string id = "r" + std::to_string(++recortes_);
-    corpo_ += "<clipPath id=\"" + id + "\"><rect " + AtributosDoRetangulo(area) + "/></clipPath>" +
-              "<text x=\"" + std::to_string(x) + "\" y=\"" + std::to_string(base) + "\" fill=\"" + CorSvg(corFonte_) +
-              "\" clip-path=\"url(#" + id + ")\">" + conteudo + "</text>\n";
+    const std::string id = Concatenar({"r", std::to_string(++recortes_)});
+    corpo_ += Concatenar({"<clipPath id=\"", id, "\"><rect ", AtributosDoRetangulo(area), "/></clipPath><text x=\"",
+                          std::to_string(x), "\" y=\"", std::to_string(base), "\" fill=\"", CorSvg(corFonte_),
+                          "\" clip-path=\"url(#", id, ")\">", conteudo, "</text>\n"});
 }
 
-std::string SuperficieSvg::Documento(int escala) const
+std::string SuperficieSvg::Documento(int escala, int altura) const
 {
-    const std::string largura = std::to_string(LarguraCartao), altura = std::to_string(AlturaCartao);
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
            "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" +
-           std::to_string(LarguraCartao * escala) + "\" height=\"" + std::to_string(AlturaCartao * escala) +
-           "\" viewBox=\"0 0 " + largura + " " + altura + "\" shape-rendering=\"crispEdges\" font-family=\"" +
+           std::to_string(LarguraCartao * escala) + "\" height=\"" + std::to_string(altura * escala) +
+           "\" viewBox=\"0 0 " + std::to_string(LarguraCartao) + " " + std::to_string(altura) + "\" shape-rendering=\"crispEdges\" font-family=\"" +
            FonteImpressa + "\" font-size=\"" + TamanhoImpresso + "\">\n" + corpo_ + "</svg>\n";
 }

@@ -3,14 +3,16 @@
 // The card picture as an SVG document: the same drawing calls as the window's image, written
 // as vector shapes, so geometry, colours and texts agree with it by construction.
 
+#include "Geometria.h"
 #include "Superficie.h"
 
 #include <string>
 
 class SuperficieSvg final : public Superficie {
 public:
-    // The finished document, the picture's 240 x 850 units shown `escala` times as large.
-    std::string Documento(int escala) const;
+    // The finished document: the picture's top `altura` units (all 850 by default), 240 wide,
+    // shown `escala` times as large.
+    std::string Documento(int escala, int altura = AlturaCartao) const;
 
     void DefinirPincel(Cor cor) override;
     void Preencher(const Retangulo& r) override;

@@ -1,5 +1,6 @@
 #include "TextosDoCartao.h"
 
+#include "Concatenar.h"
 #include "ListasDoCartao.h"
 #include "TextoLegivel.h"
 
@@ -35,7 +36,7 @@ std::string TextoDaLeitura(char formaLeitura)
         return "Unidirecional";
     if (formaLeitura == 'B')
         return "Bidirecional";
-    return "\"" + CaractereLegivel(formaLeitura) + "\" (forma desconhecida)";
+    return Concatenar({"\"", CaractereLegivel(formaLeitura), "\" (forma desconhecida)"});
 }
 
 std::string TextoDaPorta(std::int32_t porta)

@@ -2,6 +2,7 @@
 
 #include "CartoesDeTeste.h"
 #include "Figura.h"
+#include "LeituraDeArquivo.h"
 #include "Programa.h"
 
 #include <QImage>
@@ -70,8 +71,8 @@ TEST_F(Programa, EveryBadFileIsReportedOnItsOwnAndTheOthersAreStillChecked)
         {pasta.Caminho("falta.cfg"), "Não foi possível abrir"},
         {pasta.Caminho(""), "não é um arquivo comum"},
         {fifo, "não é um arquivo comum"},
-        {pasta.Gravar("binario.cfg", binario), "não é um número inteiro"},
-        {pasta.Gravar("vazio.cfg", ""), "termina na linha 0"},
+        {pasta.Gravar("binario.cfg", binario), "não parece um arquivo de cartão"},
+        {pasta.Gravar("vazio.cfg", ""), "está vazio"},
         {pasta.Gravar("curto.cfg", ConteudoArquivoCfg(CartaoDoEditor()).substr(0, 3000)), "termina na linha"},
         {enorme, ""},
     };
@@ -85,7 +86,7 @@ TEST_F(Programa, EveryBadFileIsReportedOnItsOwnAndTheOthersAreStillChecked)
     EXPECT_EQ(r.Codigo, SaidaErro);
     for (const auto& ruim : ruins)
         EXPECT_THAT(LinhaDe(r.Saida, ruim.Caminho), AllOf(HasSubstr(" erro: "), HasSubstr(ruim.Trecho))) << ruim.Caminho;
-    EXPECT_THAT(r.Saida, HasSubstr(pasta.Caminho("binario.cfg") + ":1: erro:"));
+    EXPECT_THAT(r.Saida, HasSubstr(pasta.Caminho("binario.cfg") + ": erro:"));
     EXPECT_THAT(r.Saida, HasSubstr(bom + ": sem avisos\n"));
     EXPECT_THAT(r.Saida, HasSubstr(avisado + ":1: porta serial 0 fora do intervalo de 1 a 9\n"));
     EXPECT_THAT(r.Saida, HasSubstr("9 arquivos: 1 sem avisos, 1 com avisos (1 aviso), 7 não puderam ser lidos\n"));
@@ -148,24 +149,60 @@ TEST_F(Programa, JsonCarriesTheSameResults)
                                   {"coluna", 2}}));
 
     EXPECT_FALSE(arquivos[2]["lido"].toBool());
-    EXPECT_EQ(arquivos[2]["erro"]["linhaDoArquivo"].toInt(), 1);
-    EXPECT_THAT(arquivos[2]["erro"]["mensagem"].toString().toStdString(), HasSubstr("termina na linha 0"));
+    EXPECT_FALSE(arquivos[2]["erro"].toObject().contains("linhaDoArquivo")) << "an empty file has no line at fault";
+    EXPECT_EQ(arquivos[2]["erro"]["mensagem"].toString().toStdString(), "O arquivo está vazio.");
 }
 
-TEST_F(Programa, ScaledPicturesAreTheWindowPixelsInBlocks)
+// Cropped, a picture ends 2 rows below the frame (the margin it has on top), or below a group
+// drawn past the frame, and below that the whole picture holds only the button face.
+TEST_F(Programa, ScaledAndCroppedPicturesAreTheWindowPixelsInBlocks)
 {
-    const QImage original = ImagemDoCartao(CartaoDoEditor(), 1);
-    for (const int escala : {1, 2, 8}) {
-        const std::string png = pasta.Caminho("c" + std::to_string(escala) + ".png");
-        ASSERT_EQ(Executar({"desenhar", bom, "-o", png, "--escala", std::to_string(escala)}).Codigo, SaidaOk);
+    TCartao alem = CartaoDoEditor();  // one group: the window draws the file's 12 lines, the group 20
+    alem.NumGrupos = 1;
+    alem.NumLinhas = 12;
+    alem.Grupos[1] = TGrupo{"", 1, 20, 3, 1};
+    const struct {
+        TCartao Cartao;
+        int Escala;
+        bool Recortar;
+        int Altura;
+    } casos[] = {{CartaoDoEditor(), 1, false, 850}, {CartaoDoEditor(), 2, false, 850}, {CartaoDoEditor(), 8, false, 850},
+                 {CartaoDoEditor(), 1, true, 9 * 6 + 22}, {CartaoDoEditor(), 3, true, 9 * 6 + 22}, {alem, 2, true, 9 * 20 + 22}};
+    for (const auto& caso : casos) {
+        const std::string arquivo = pasta.Gravar("c.cfg", caso.Cartao), png = pasta.Caminho("c.png");
+        std::vector<std::string> argumentos{"desenhar", arquivo, "-o", png, "--escala", std::to_string(caso.Escala)};
+        if (caso.Recortar)
+            argumentos.push_back("--recortar");
+        ASSERT_EQ(Executar(argumentos).Codigo, SaidaOk);
         const QImage imagem = QImage(QString::fromStdString(png)).convertToFormat(QImage::Format_RGB32);
-        ASSERT_EQ(imagem.size(), original.size() * escala);
-        int diferentes = 0;
+        const QImage original = ImagemDoCartao(caso.Cartao, 1).convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(imagem.size(), QSize(original.width(), caso.Altura) * caso.Escala);
+        int diferentes = 0, abaixo = 0;
+        for (int y = caso.Altura - 2; y < original.height(); ++y)
+            for (int x = 0; x < original.width(); ++x)
+                abaixo += original.pixel(x, y) != qRgb(0xEF, 0xEF, 0xEF);
         for (int y = 0; y < imagem.height(); ++y)
             for (int x = 0; x < imagem.width(); ++x)
-                diferentes += imagem.pixel(x, y) != original.pixel(x / escala, y / escala);
-        EXPECT_EQ(diferentes, 0) << escala;
+                diferentes += imagem.pixel(x, y) != original.pixel(x / caso.Escala, y / caso.Escala);
+        EXPECT_EQ(diferentes, 0) << caso.Escala;
+        EXPECT_EQ(abaixo, 0) << "the cut left out something drawn";
+
+        argumentos[3] = pasta.Caminho("c.svg");
+        ASSERT_EQ(Executar(argumentos).Codigo, SaidaOk);
+        EXPECT_THAT(LerArquivoInteiro(argumentos[3]), HasSubstr("height=\"" + std::to_string(caso.Altura * caso.Escala) +
+                                                                "\" viewBox=\"0 0 240 " + std::to_string(caso.Altura) + "\""));
     }
+}
+
+TEST_F(Programa, VersionAnswersAsOrteloDoesWhereverItIsAsked)
+{
+    for (const std::vector<std::string>& argumentos : {std::vector<std::string>{"--version"}, {"mostrar", "--version", "x"}}) {
+        const Execucao r = Executar(argumentos);
+        EXPECT_EQ(r.Codigo, SaidaOk);
+        EXPECT_EQ(r.Saida, "ortelo-cartao " ORTELO_VERSAO "\n");
+        EXPECT_EQ(r.Erros, "");
+    }
+    EXPECT_EQ(Executar({"mostrar", "--", "--version"}).Codigo, SaidaErro) << "after -- it is a file name";
 }
 
 TEST_F(Programa, AnUnwritableOutputIsAnErrorNamingIt)

