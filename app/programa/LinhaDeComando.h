@@ -16,6 +16,10 @@ struct LinhaDeComando {
 // name starts with "-" can still be given.
 LinhaDeComando InterpretarLinhaDeComando(const QStringList& argumentos);
 
+// The same from the process's own arguments, whose bytes the file's name keeps whatever they
+// are (see CaminhoDoSistema.h); the file is then made absolute from the current folder.
+LinhaDeComando InterpretarLinhaDeComando(int argc, char** argv);
+
 // The texts for standard output (help, version) and standard error (a refused command line).
 QString TextoDeAjuda();
 QString TextoDeVersao();
