@@ -6,7 +6,6 @@
 #include <cerrno>
 #include <fstream>
 #include <climits>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>

@@ -8,7 +8,7 @@
 struct LinhaDeComando {
     enum class Pedido { Janela, Ajuda, Versao, ErroDeUso };
     Pedido Acao = Pedido::Janela;
-    QString Arquivo;  // the card file to open at start, as given; empty for none
+    QString Arquivo;  // the card file to open at start; empty for none
     QString Erro;     // why the command line was refused, for ErroDeUso
 };
 
