@@ -113,9 +113,13 @@ QByteArray BytesDoCaminho(const QString& caminho)
 QString CaminhoParaMostrar(const QString& caminho)
 {
     QString texto = caminho;
-    for (QChar& c : texto)
-        if (EhEscape(c.unicode()))
-            c = QChar::ReplacementCharacter;
+    for (qsizetype i = 0; i < texto.size(); ++i) {
+        // The second half of a character beyond U+FFFF may look like an escape: it is not one.
+        if (texto[i].isHighSurrogate() && i + 1 < texto.size() && texto[i + 1].isLowSurrogate())
+            ++i;
+        else if (EhEscape(texto[i].unicode()))
+            texto[i] = QChar::ReplacementCharacter;
+    }
     return texto;
 }
 

@@ -359,12 +359,13 @@ const Falha Tabela[] = {
          bool pastaAntes = false;
          t.AbrirJanela();
          {
+             // Only the save syncs in Config: the recovery writer's thread works in the program folder.
              VigiaSincronizacao vigia([&](const std::string& sincronizado) {
-                 const bool intacto = t.Bytes("Config/c.cfg") == velho;
+                 const auto intacto = [&] { return t.Bytes("Config/c.cfg") == velho; };
                  if (sincronizado.starts_with(pasta + "/.c.cfg.") && sincronizado.ends_with("~"))
-                     copiaAntes = copiaAntes || intacto;
+                     copiaAntes = copiaAntes || intacto();
                  if (sincronizado == pasta)
-                     pastaAntes = pastaAntes || intacto;
+                     pastaAntes = pastaAntes || intacto();
                  return 0;
              });
              t.SalvarEditado("Config/c.cfg");
