@@ -52,15 +52,12 @@ std::mutex travaSincronizacao;
 std::function<int(const std::string&)> aoSincronizar;
 
 struct VigiaSincronizacao {
-    explicit VigiaSincronizacao(std::function<int(const std::string&)> gancho)
+    explicit VigiaSincronizacao(std::function<int(const std::string&)> gancho) { Trocar(std::move(gancho)); }
+    ~VigiaSincronizacao() { Trocar(nullptr); }
+    static void Trocar(std::function<int(const std::string&)> gancho)
     {
         const std::lock_guard trava(travaSincronizacao);
         aoSincronizar = std::move(gancho);
-    }
-    ~VigiaSincronizacao()
-    {
-        const std::lock_guard trava(travaSincronizacao);
-        aoSincronizar = nullptr;
     }
 };
 
@@ -138,10 +135,15 @@ public:
         dialogos->ArquivosParaSalvar = {Caminho(QString::fromUtf8(nome))};
         Clicar(janela->BitSalvar);
     }
-    // A drag over `alvo` and its drop, with copy and move allowed and `teclas` choosing the
-    // proposed one: whether the drag was taken, and the action the drop ended with.
-    std::pair<bool, Qt::DropAction> Soltar(QWidget* alvo, const QMimeData& dados, Qt::KeyboardModifiers teclas = {})
+    // A drag of `enderecos` (and `texto`) over `alvo` and its drop, with copy and move allowed and
+    // `teclas` choosing the proposed one: whether the drag was taken, and the drop's action.
+    std::pair<bool, Qt::DropAction> Soltar(QWidget* alvo, const QList<QUrl>& enderecos, const QString& texto = {},
+                                           Qt::KeyboardModifiers teclas = {})
     {
+        QMimeData dados;
+        dados.setUrls(enderecos);
+        if (!texto.isEmpty())
+            dados.setText(texto);
         const Qt::DropActions acoes = Qt::CopyAction | Qt::MoveAction;
         QDragEnterEvent entrar(QPoint(5, 5), acoes, &dados, Qt::LeftButton, teclas);
         QCoreApplication::sendEvent(alvo, &entrar);
@@ -149,12 +151,6 @@ public:
         QCoreApplication::sendEvent(alvo, &soltar);
         QCoreApplication::processEvents();  // what the drop brings comes once it has ended
         return {entrar.isAccepted(), soltar.isAccepted() ? soltar.dropAction() : Qt::IgnoreAction};
-    }
-    static void Enderecos(QMimeData& dados, const QList<QUrl>& enderecos, const QString& texto = {})
-    {
-        dados.setUrls(enderecos);
-        if (!texto.isEmpty())
-            dados.setText(texto);
     }
 };
 
@@ -427,9 +423,7 @@ const Falha Tabela[] = {
 
          QFile::remove("Cfg.inf");
          t.AbrirJanela();
-         QMimeData dados;
-         Falhas::Enderecos(dados, {QUrl::fromEncoded(QUrl::fromLocalFile(QDir::currentPath()).toEncoded() + "/caf%E9.cfg")});
-         t.Soltar(t.janela.get(), dados);
+         t.Soltar(t.janela.get(), {QUrl::fromEncoded(QUrl::fromLocalFile(QDir::currentPath()).toEncoded() + "/caf%E9.cfg")});
          EXPECT_EQ(t.dialogos->Registro, QStringList());
          EXPECT_EQ(t.janela->Cartao.NumLinhas, 7);
          EXPECT_EQ(t.Bytes("Cfg.inf"), t.Pasta() + nome);
@@ -454,9 +448,7 @@ const Falha Tabela[] = {
              for (QWidget* alvo : {static_cast<QWidget*>(t.janela.get()), static_cast<QWidget*>(t.janela->EdtNome)}) {
                  SCOPED_TRACE(recusa.aviso.toStdString());
                  t.dialogos->Registro.clear();
-                 QMimeData dados;
-                 Falhas::Enderecos(dados, recusa.enderecos, "texto do arrasto");
-                 const auto [tomado, acao] = t.Soltar(alvo, dados);
+                 const auto [tomado, acao] = t.Soltar(alvo, recusa.enderecos, "texto do arrasto");
                  EXPECT_TRUE(tomado) << "the drag is taken, so that its drop can say why";
                  EXPECT_EQ(acao, Qt::IgnoreAction) << "nothing was taken from the source";
                  EXPECT_EQ(t.dialogos->Registro, QStringList{"aviso: " + recusa.aviso});
@@ -465,12 +457,10 @@ const Falha Tabela[] = {
              }
          }
          // A drop the source proposed as a move (Shift) is still a copy: the source keeps its file.
-         QMimeData dados;
-         Falhas::Enderecos(dados, {bom});
-         ASSERT_EQ(QDropEvent(QPointF(), Qt::CopyAction | Qt::MoveAction, &dados, Qt::LeftButton, Qt::ShiftModifier)
-                       .proposedAction(),
+         const QMimeData nada;
+         ASSERT_EQ(QDropEvent({}, Qt::CopyAction | Qt::MoveAction, &nada, Qt::LeftButton, Qt::ShiftModifier).proposedAction(),
                    Qt::MoveAction);
-         const auto [tomado, acao] = t.Soltar(t.janela->EdtNome, dados, Qt::ShiftModifier);
+         const auto [tomado, acao] = t.Soltar(t.janela->EdtNome, {bom}, {}, Qt::ShiftModifier);
          EXPECT_TRUE(tomado);
          EXPECT_EQ(acao, Qt::CopyAction);
          EXPECT_EQ(t.janela->Cartao.NumLinhas, 5);
@@ -509,9 +499,7 @@ const Falha Tabela[] = {
          for (QWidget* controle : t.janela->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
              if (controle->isWindow() || controle->isHidden())
                  continue;
-             EXPECT_TRUE(t.janela->rect().contains(controle->geometry()))
-                 << controle->metaObject()->className() << " " << controle->geometry().x() << ","
-                 << controle->geometry().y() << " is cut off in " << t.janela->width() << "x" << t.janela->height();
+             EXPECT_TRUE(t.janela->rect().contains(controle->geometry())) << controle->metaObject()->className();
          }
          EXPECT_TRUE(t.janela->rect().contains(t.janela->ScrollBox1->geometry())) << "the card picture's frame";
      }},
