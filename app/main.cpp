@@ -4,7 +4,6 @@
 #include "TFrmConfig.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QStyleFactory>
 
 #include <csignal>
@@ -25,12 +24,8 @@ int main(int argc, char** argv)
     // A file size limit must fail a save with an error, not end the program.
     std::signal(SIGXFSZ, SIG_IGN);
 
-    // File names are the system's bytes; the rest is read before any window exists, so help,
-    // version and usage errors need no display.
-    QStringList argumentos;
-    for (int i = 1; i < argc; ++i)
-        argumentos.append(QFile::decodeName(argv[i]));
-    const LinhaDeComando linha = InterpretarLinhaDeComando(argumentos);
+    // Read before any window exists, so help, version and usage errors need no display.
+    const LinhaDeComando linha = InterpretarLinhaDeComando(argc, argv);
     switch (linha.Acao) {
     case LinhaDeComando::Pedido::Ajuda:
         Escrever(stdout, TextoDeAjuda());

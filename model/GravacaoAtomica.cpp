@@ -6,7 +6,6 @@
 #include <cerrno>
 #include <fstream>
 #include <climits>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -79,11 +78,14 @@ void GravarArquivoAtomico(const std::string& caminho, const std::string& conteud
         // A file nobody may write is the operator's protection; replacing it would defeat it.
         if ((estado.st_mode & 0222) == 0 || ::access(destino.c_str(), W_OK) != 0)
             FalharGravacao(caminho, EACCES);
-        // A new file would leave the other names with the old content.
-        if (estado.st_nlink > 1) {
-            GravarNoLugar(caminho, destino, conteudo);
-            return;
-        }
+    }
+
+    // What an interrupted save of this file left beside it goes with the next one.
+    RemoverTemporariosDeixados(destino);
+    // A new file would leave the other names with the old content.
+    if (existe && estado.st_nlink > 1) {
+        GravarNoLugar(caminho, destino, conteudo);
+        return;
     }
 
     ArquivoAoLado temporario(destino, caminho);
@@ -97,10 +99,8 @@ void GravarArquivoAtomico(const std::string& caminho, const std::string& conteud
         FalharGravacao(caminho, errno);
     temporario.Manter();
 
-    // Make the rename itself durable; the file is already in place, so a failure here changes nothing.
-    const int pasta = ::open(Pasta(destino).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (pasta >= 0) {
-        ::fsync(pasta);
-        ::close(pasta);
-    }
+    // Until the folder is on disk a power cut may bring the old file back: the card is not
+    // saved until then, and the operator is told as for any other step.
+    if (!SincronizarPasta(destino))
+        FalharGravacao(caminho, errno);
 }

@@ -44,8 +44,11 @@ void GravarNoLugar(const std::string& caminho, const std::string& destino, std::
         RecusarDestinoIncomum(caminho);
     }
 
-    ArquivoAoLado reserva(destino, caminho);
-    if (!CopiarConteudo(descritor, reserva.Descritor()) || ::fsync(reserva.Descritor()) != 0) {
+    // The copy and its name are on disk before the file is touched: after a power cut at any
+    // point, the old content is in the file or in the copy.
+    ArquivoAoLado reserva(destino, caminho, ArquivoAoLado::Tipo::Copia);
+    if (!CopiarConteudo(descritor, reserva.Descritor()) || ::fsync(reserva.Descritor()) != 0 ||
+        !SincronizarPasta(reserva.Caminho())) {
         const int erro = errno;
         ::close(descritor);
         FalharGravacao(caminho, erro);

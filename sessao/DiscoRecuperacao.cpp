@@ -12,15 +12,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-bool SincronizarPasta(const std::string& pasta)
-{
-    const int descritor = ::open(pasta.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (descritor < 0)
-        return false;
-    const bool sincronizada = ::fsync(descritor) == 0;
-    return ::close(descritor) == 0 && sincronizada;
-}
-
 DiscoRecuperacao DiscoRecuperacao::Real()
 {
     DiscoRecuperacao disco;
@@ -34,7 +25,7 @@ DiscoRecuperacao DiscoRecuperacao::Real()
             throw std::runtime_error("Não foi possível remover \"" + arquivo + "\": " + MotivoSistema(errno));
         }
         // Unlinked but not yet on disk, a power cut could bring the old card back.
-        if (!SincronizarPasta(Pasta(arquivo)))
+        if (!SincronizarPasta(arquivo))
             throw std::runtime_error("Não foi possível remover \"" + arquivo + "\": " + MotivoSistema(errno));
     };
     disco.Ler = [](const std::string& arquivo) { return LerArquivoInteiro(arquivo); };

@@ -28,6 +28,3 @@ struct DiscoRecuperacao {
 
     static DiscoRecuperacao Real();
 };
-
-// Makes a change of `pasta`'s entries (a rename, an unlink) durable; false when it could not.
-bool SincronizarPasta(const std::string& pasta);

@@ -59,7 +59,7 @@ void PorDeLado(const VagaRecuperacao& vaga)
     // The slot is locked, so no other copy moves it meanwhile.
     if (::rename(arquivo.c_str(), destino.c_str()) != 0)
         FalharMudanca(arquivo, errno);
-    SincronizarPasta(Pasta(arquivo));
+    SincronizarPasta(arquivo);
 }
 
 }  // namespace
@@ -151,6 +151,6 @@ void GuardarComoRecusada(const std::string& pasta, const VagaRecuperacao& vaga, 
     const std::string arquivo = vaga.ArquivoCartao();
     if (::rename(arquivo.c_str(), ArquivoRecusado(pasta).c_str()) != 0)
         FalharMudanca(arquivo, errno);
-    SincronizarPasta(Pasta(arquivo));
+    SincronizarPasta(arquivo);
     disco.Remover(vaga.ArquivoCaminhoAntigo());
 }

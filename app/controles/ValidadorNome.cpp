@@ -26,6 +26,17 @@ bool ValidadorNome::NomeValido(const QString& nome)
 
 QValidator::State ValidadorNome::validate(QString& texto, int& /*posicao*/) const
 {
+    if (NomeValido(texto))
+        return Acceptable;
+    recusados_.clear();
+    // Whole characters: one beyond U+FFFF is two halves, refused together.
+    for (qsizetype i = 0; i < texto.size();) {
+        const qsizetype tamanho = texto[i].isHighSurrogate() && i + 1 < texto.size() ? 2 : 1;
+        const QString caractere = texto.mid(i, tamanho);
+        if (!NomeValido(caractere) && !recusados_.contains(caractere))
+            recusados_.append(caractere);
+        i += tamanho;
+    }
     // Invalid, not Intermediate: the box then refuses the keystroke or the whole paste.
-    return NomeValido(texto) ? Acceptable : Invalid;
+    return Invalid;
 }

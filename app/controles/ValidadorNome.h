@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <QValidator>
 
 // Guards the group-name box: a name is written as one line of Windows-1252 text, so the box
@@ -14,4 +15,11 @@ public:
     static bool NomeValido(const QString& nome);
 
     State validate(QString& texto, int& posicao) const override;
+
+    // The characters of the last text refused, each once, in order: since the box held a valid
+    // name before, they are the ones the operator just typed or pasted (QLineEdit::inputRejected).
+    const QStringList& Recusados() const { return recusados_; }
+
+private:
+    mutable QStringList recusados_;
 };

@@ -1,31 +1,77 @@
 #include "ArquivoSoltado.h"
 
+#include "CaminhoDoSistema.h"
+#include "Textos.h"
+
 #include <QDropEvent>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QUrl>
 #include <QWidget>
 
-std::optional<QString> ArquivoLocalUnico(const QMimeData* dados)
+#include <sys/stat.h>
+
+namespace {
+
+// A file address of this computer: no host, or the local one.
+bool EhLocal(const QUrl& endereco)
+{
+    return endereco.isLocalFile() &&
+           (endereco.host().isEmpty() || endereco.host().compare(QStringLiteral("localhost"), Qt::CaseInsensitive) == 0);
+}
+
+// QUrl::toLocalFile decodes the escapes as UTF-8, and a name that is not UTF-8 would become
+// another one: the escapes are the name's bytes.
+QString CaminhoLocal(const QUrl& endereco)
+{
+    return CaminhoDeBytes(QByteArray::fromPercentEncoding(endereco.path(QUrl::FullyEncoded).toLatin1()));
+}
+
+bool EhPasta(const QString& caminho)
+{
+    struct stat estado {};
+    return ::stat(BytesDoCaminho(caminho).constData(), &estado) == 0 && S_ISDIR(estado.st_mode);
+}
+
+void InstalarEmJanelaECaixas(QWidget* janela, QObject* filtro)
+{
+    janela->setAcceptDrops(true);
+    janela->installEventFilter(filtro);
+    for (QLineEdit* caixa : janela->findChildren<QLineEdit*>())
+        caixa->installEventFilter(filtro);
+}
+
+bool PodeCopiar(const QDropEvent* evento)
+{
+    return evento->possibleActions() & Qt::CopyAction;
+}
+
+}  // namespace
+
+Soltura AnalisarSoltura(const QMimeData* dados)
 {
     if (!dados || !dados->hasUrls())
-        return std::nullopt;
+        return {};
     const QList<QUrl> enderecos = dados->urls();
-    if (enderecos.size() != 1 || !enderecos.front().isLocalFile())
-        return std::nullopt;
-    const QString caminho = enderecos.front().toLocalFile();
+    if (enderecos.isEmpty())
+        return {};
+    if (enderecos.size() > 1)
+        return {std::nullopt, Textos::SolturaDeVariosArquivos};
+    const QUrl& endereco = enderecos.front();
+    if (!EhLocal(endereco))
+        return {std::nullopt, Textos::SolturaDeOutroComputador.arg(endereco.toDisplayString())};
+    const QString caminho = CaminhoLocal(endereco);
     if (caminho.isEmpty())
-        return std::nullopt;
-    return caminho;
+        return {};
+    if (caminho.endsWith(QLatin1Char('/')) || EhPasta(caminho))
+        return {std::nullopt, Textos::SolturaDePasta.arg(CaminhoParaMostrar(caminho))};
+    return {caminho, {}};
 }
 
 SoltarArquivo::SoltarArquivo(QWidget* janela, std::function<void(const QString&)> abrir)
     : QObject(janela), abrir_(std::move(abrir))
 {
-    janela->setAcceptDrops(true);
-    janela->installEventFilter(this);
-    for (QLineEdit* caixa : janela->findChildren<QLineEdit*>())
-        caixa->installEventFilter(this);
+    InstalarEmJanelaECaixas(janela, this);
 }
 
 bool SoltarArquivo::eventFilter(QObject* alvo, QEvent* evento)
@@ -34,19 +80,56 @@ bool SoltarArquivo::eventFilter(QObject* alvo, QEvent* evento)
     case QEvent::DragEnter:
     case QEvent::DragMove: {
         auto* arrasto = static_cast<QDragMoveEvent*>(evento);
-        if (!ArquivoLocalUnico(arrasto->mimeData()))
+        if (!PodeCopiar(arrasto) || !AnalisarSoltura(arrasto->mimeData()).Arquivo)
             break;
-        arrasto->acceptProposedAction();
+        arrasto->setDropAction(Qt::CopyAction);
+        arrasto->accept();
         return true;
     }
     case QEvent::Drop: {
         auto* soltura = static_cast<QDropEvent*>(evento);
-        const auto caminho = ArquivoLocalUnico(soltura->mimeData());
-        if (!caminho)
+        const auto caminho = AnalisarSoltura(soltura->mimeData()).Arquivo;
+        if (!PodeCopiar(soltura) || !caminho)
             break;
-        soltura->acceptProposedAction();
+        soltura->setDropAction(Qt::CopyAction);
+        soltura->accept();
         // The drag source waits for the drop to end: the question and the messages come after.
         QMetaObject::invokeMethod(this, [this, arquivo = *caminho] { abrir_(arquivo); }, Qt::QueuedConnection);
+        return true;
+    }
+    default:
+        break;
+    }
+    return QObject::eventFilter(alvo, evento);
+}
+
+RecusarSoltura::RecusarSoltura(QWidget* janela, std::function<void(const QString&)> avisar)
+    : QObject(janela), avisar_(std::move(avisar))
+{
+    InstalarEmJanelaECaixas(janela, this);
+}
+
+bool RecusarSoltura::eventFilter(QObject* alvo, QEvent* evento)
+{
+    switch (evento->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto* arrasto = static_cast<QDragMoveEvent*>(evento);
+        if (!PodeCopiar(arrasto) || AnalisarSoltura(arrasto->mimeData()).Recusa.isEmpty())
+            break;
+        arrasto->setDropAction(Qt::CopyAction);
+        arrasto->accept();
+        return true;
+    }
+    case QEvent::Drop: {
+        auto* soltura = static_cast<QDropEvent*>(evento);
+        const QString recusa = AnalisarSoltura(soltura->mimeData()).Recusa;
+        if (recusa.isEmpty())
+            break;
+        // Nothing was taken, and the source learns so.
+        soltura->setDropAction(Qt::IgnoreAction);
+        soltura->ignore();
+        QMetaObject::invokeMethod(this, [this, recusa] { avisar_(recusa); }, Qt::QueuedConnection);
         return true;
     }
     default:

@@ -3,6 +3,7 @@
 #include "TFrmConfig.h"
 
 #include "ArquivoCfg.h"
+#include "CaminhoDoSistema.h"
 #include "MensagemErro.h"
 #include "TBitBtn.h"
 #include "TComboBox.h"
@@ -11,22 +12,21 @@
 #include "Textos.h"
 #include "UltimoArquivo.h"
 
-#include <QFile>
 #include <QLineEdit>
 
 namespace {
 
-// Paths travel to and from the files as the system's own bytes.
+// Paths travel to and from the files as the system's own bytes, whatever they are.
 std::string Bytes(const QString& caminho)
 {
-    return QFile::encodeName(caminho).toStdString();
+    return BytesDoCaminho(caminho).toStdString();
 }
 
 }  // namespace
 
 void TFrmConfig::MostrarNomeArquivo(const QString& caminho)
 {
-    EdtArquivo->setText(caminho.mid(caminho.lastIndexOf(QLatin1Char('/')) + 1));
+    EdtArquivo->setText(CaminhoParaMostrar(caminho.mid(caminho.lastIndexOf(QLatin1Char('/')) + 1)));
 }
 
 bool TFrmConfig::PerguntarAntesDeDescartar(const QString& pergunta)
@@ -165,7 +165,7 @@ void TFrmConfig::AbrirUltimoArquivo()
         // Whatever is wrong with the last file, the operator simply gets the first-time card.
         MontarCartaoPrimeiraVez();
     }
-    MostrarCartaoLido(QFile::decodeName(QByteArray::fromStdString(sessao_->Arquivo())));
+    MostrarCartaoLido(CaminhoDeBytes(QByteArray::fromStdString(sessao_->Arquivo())));
     BitSalvar->setEnabled(false);
     AtualizarRegistro();
     sessao_->HistoricoDeEdicao().Reiniciar();

@@ -3,6 +3,7 @@
 
 #include "TFrmConfig.h"
 
+#include "ArquivoSoltado.h"
 #include "Figuras.h"
 #include "TBitBtn.h"
 #include "TComboBox.h"
@@ -20,6 +21,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QToolTip>
 
 namespace {
 
@@ -108,6 +110,20 @@ private:
     const QFont fonteDoPrograma_ = QApplication::font();
 };
 
+// The refused characters as the hint names them: a character that shows, in quotes; one that
+// does not (a line break, a tab), by its code.
+QString DescreverRecusa(const QStringList& recusados)
+{
+    QStringList descritos;
+    for (const QString& caractere : recusados) {
+        const char32_t codigo = caractere.toUcs4().value(0);
+        descritos.append(QChar::isPrint(codigo) ? QStringLiteral("\u201C%1\u201D").arg(caractere)
+                                                : QStringLiteral("U+%1").arg(codigo, 4, 16, QLatin1Char('0')).toUpper());
+    }
+    return (descritos.size() == 1 ? Textos::CaractereRecusado : Textos::CaracteresRecusados)
+        .arg(descritos.join(QStringLiteral(", ")));
+}
+
 TComboBox* Lista(QWidget* pai, const QStringList& itens)
 {
     auto* lista = new TComboBox(pai);
@@ -176,6 +192,12 @@ void TFrmConfig::CriarControles()
     CriarCaixaMascara();
     DefinirOrdemTabulacao();
     DefinirNomesAcessiveis();
+
+    new RecusarSoltura(this, [this](const QString& motivo) { Proteger([&] { dialogos_->Avisar(motivo); }); });
+    // Every control and the picture's frame stay whole: the window never gets smaller than them,
+    // plus the margin the controls keep on the left.
+    const int margem = GrbCartao->x();
+    setMinimumSize(childrenRect().right() + 1 + margem, childrenRect().bottom() + 1 + margem);
 }
 
 void TFrmConfig::CriarImagemCartao()
@@ -263,7 +285,14 @@ void TFrmConfig::CriarCaixaGrupo()
 
     EdtNome = Colocar(new TEdit(GrbGrupo), 6, 81, 171, 24, Regular13);
     EdtNome->setToolTip(Textos::DicaNome);
-    EdtNome->setValidator(new ValidadorNome(EdtNome));
+    auto* validador = new ValidadorNome(EdtNome);
+    EdtNome->setValidator(validador);
+    // A character the box refuses does not vanish without a word: the hint under the box says why.
+    connect(EdtNome, &QLineEdit::inputRejected, EdtNome, [this, validador] {
+        if (!validador->Recusados().isEmpty())
+            QToolTip::showText(EdtNome->mapToGlobal(QPoint(0, EdtNome->height() - 14)),
+                               DescreverRecusa(validador->Recusados()), EdtNome);
+    });
 
     CobDivisao = Colocar(Lista(GrbGrupo, Textos::TiposDeGrupo), 100, 114, 389, 24, Regular13);
     CobDivisao->setToolTip(Textos::DicaDivisao);

@@ -112,6 +112,14 @@ inline const QString ArquivoNaoAbertoPorRecuperacao = QStringLiteral(
     "arquivo pelo botão Abrir.");
 inline const QString ErroDeLeitura = QStringLiteral("O arquivo não foi encontrado ou houve erro de leitura do arquivo.");
 
+// A drop that is no card file to open, and a character the name box refuses.
+inline const QString SolturaDeVariosArquivos = QStringLiteral("Só um arquivo pode ser aberto de cada vez: solte um só.");
+inline const QString SolturaDePasta = QStringLiteral("\"%1\" é uma pasta, não um arquivo de configuração.");
+inline const QString SolturaDeOutroComputador = QStringLiteral(
+    "\"%1\" não está neste computador: só arquivos locais podem ser abertos.");
+inline const QString CaractereRecusado = QStringLiteral("O nome do grupo não pode guardar o caractere %1.");
+inline const QString CaracteresRecusados = QStringLiteral("O nome do grupo não pode guardar os caracteres %1.");
+
 // The command line, answered on standard output or standard error without a window.
 inline const QString AjudaLinhaDeComando = QStringLiteral(
     "Uso: ortelo [ARQUIVO]\n"

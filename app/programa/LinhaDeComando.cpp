@@ -1,5 +1,6 @@
 #include "LinhaDeComando.h"
 
+#include "CaminhoDoSistema.h"
 #include "Textos.h"
 
 LinhaDeComando InterpretarLinhaDeComando(const QStringList& argumentos)
@@ -35,6 +36,17 @@ LinhaDeComando InterpretarLinhaDeComando(const QStringList& argumentos)
             linha.Arquivo = arquivos.front();
         }
     }
+    return linha;
+}
+
+LinhaDeComando InterpretarLinhaDeComando(int argc, char** argv)
+{
+    QStringList argumentos;
+    for (int i = 1; i < argc; ++i)
+        argumentos.append(CaminhoDeBytes(QByteArray(argv[i])));
+    LinhaDeComando linha = InterpretarLinhaDeComando(argumentos);
+    if (!linha.Arquivo.isEmpty())
+        linha.Arquivo = CaminhoAbsoluto(linha.Arquivo);
     return linha;
 }
 

@@ -117,14 +117,6 @@ TEST_F(ArquivoRecebido, OpensAsOpenDoesWithTheQuestionFirstAndTheSameMessages)
         EXPECT_EQ(Bytes("Cfg.inf"), caso.lembrado ? Caminho(caso.arquivo).toStdString() : std::string());
         EXPECT_TRUE(Salvo());
     }
-
-    // Several files, or a remote one, are not a card to open.
-    QFile::remove(Caminho("Cfg.inf"));
-    AbrirJanela();
-    Soltar(janela.get(), {QUrl::fromLocalFile(Caminho("bom.cfg")), QUrl::fromLocalFile(Caminho("ruim.cfg"))});
-    Soltar(janela.get(), {QUrl("https://exemplo.org/bom.cfg")});
-    EXPECT_TRUE(dialogos->Registro.isEmpty());
-    EXPECT_EQ(janela->Cartao.NumLinhas, 1);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "ArquivoRecuperacao.h"
 #include "GravacaoAtomica.h"
 #include "LeituraCfg.h"
+#include "LinhaDeComando.h"
 #include "SessaoEdicao.h"
 #include "TBitBtn.h"
 #include "TComboBox.h"
@@ -17,20 +18,70 @@
 #include "TSpinEdit.h"
 #include "Textos.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QDateTime>
+#include <QDropEvent>
 #include <QFile>
+#include <QGuiApplication>
+#include <QMimeData>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScrollArea>
 #include <QTest>
+#include <QToolTip>
+#include <QUrl>
 
 #include <atomic>
 #include <chrono>
 #include <fcntl.h>
+#include <filesystem>
 #include <fstream>
+#include <functional>
 #include <future>
+#include <mutex>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <thread>
 #include <unistd.h>
+
+namespace {
+
+// Every fsync of this program passes here, so a row can see what is synced and when, or make
+// one fail as a failing disk does: given the synced file's path, the hook returns 0 to go on or
+// the errno to fail with.
+std::mutex travaSincronizacao;
+std::function<int(const std::string&)> aoSincronizar;
+
+struct VigiaSincronizacao {
+    explicit VigiaSincronizacao(std::function<int(const std::string&)> gancho) { Trocar(std::move(gancho)); }
+    ~VigiaSincronizacao() { Trocar(nullptr); }
+    static void Trocar(std::function<int(const std::string&)> gancho)
+    {
+        const std::lock_guard trava(travaSincronizacao);
+        aoSincronizar = std::move(gancho);
+    }
+};
+
+}  // namespace
+
+extern "C" int fsync(int descritor)
+{
+    int erro = 0;
+    {
+        const std::lock_guard trava(travaSincronizacao);
+        if (aoSincronizar) {
+            std::error_code falha;
+            erro = aoSincronizar(std::filesystem::read_symlink("/proc/self/fd/" + std::to_string(descritor), falha));
+        }
+    }
+    if (erro != 0) {
+        errno = erro;
+        return -1;
+    }
+    return static_cast<int>(::syscall(SYS_fsync, descritor));
+}
 
 namespace {
 
@@ -97,6 +148,31 @@ public:
     int Perguntas(const QString& trecho) const
     {
         return static_cast<int>(dialogos->Registro.filter(QRegularExpression("^pergunta: .*" + trecho)).size());
+    }
+    std::string Canonico(const char* nome) const { return std::filesystem::canonical(CaminhoBytes(nome)).string(); }
+    // An edit, then Save to `nome`: the card to be saved is unsaved first.
+    void SalvarEditado(const char* nome)
+    {
+        SetaParaCima(janela->SpeLinhaFinal);
+        dialogos->ArquivosParaSalvar = {Caminho(QString::fromUtf8(nome))};
+        Clicar(janela->BitSalvar);
+    }
+    // A drag of `enderecos` (and `texto`) over `alvo` and its drop, with copy and move allowed and
+    // `teclas` choosing the proposed one: whether the drag was taken, and the drop's action.
+    std::pair<bool, Qt::DropAction> Soltar(QWidget* alvo, const QList<QUrl>& enderecos, const QString& texto = {},
+                                           Qt::KeyboardModifiers teclas = {})
+    {
+        QMimeData dados;
+        dados.setUrls(enderecos);
+        if (!texto.isEmpty())
+            dados.setText(texto);
+        const Qt::DropActions acoes = Qt::CopyAction | Qt::MoveAction;
+        QDragEnterEvent entrar(QPoint(5, 5), acoes, &dados, Qt::LeftButton, teclas);
+        QCoreApplication::sendEvent(alvo, &entrar);
+        QDropEvent soltar(QPointF(5, 5), acoes, &dados, Qt::LeftButton, teclas);
+        QCoreApplication::sendEvent(alvo, &soltar);
+        QCoreApplication::processEvents();  // what the drop brings comes once it has ended
+        return {entrar.isAccepted(), soltar.isAccepted() ? soltar.dropAction() : Qt::IgnoreAction};
     }
 };
 
@@ -425,6 +501,164 @@ const Falha Tabela[] = {
          t.SetaParaCima(t.janela->SpeLinhaFinal, 2);
          t.janela->GuardarRecuperacaoAgora();
          EXPECT_EQ(t.Vaga("Recuperacao-2.cfg").Cartao.NumLinhas, 3);
+     }},
+    {"AnInPlaceSaveHasItsCopyAndItsFolderOnDiskBeforeTheFileChanges",
+     [](Falhas& t) {
+         t.Escrever("Config/c.cfg", ConteudoArquivoCfg(Falhas::Cartao(1)));
+         ASSERT_EQ(::link("Config/c.cfg", "Config/outro-nome.cfg"), 0);  // so it is written in place
+         const std::string velho = t.Bytes("Config/c.cfg");
+         const std::string pasta = t.Canonico("Config");
+         bool copiaAntes = false;
+         bool pastaAntes = false;
+         t.AbrirJanela();
+         {
+             // Only the save syncs in Config: the recovery writer's thread works in the program folder.
+             VigiaSincronizacao vigia([&](const std::string& sincronizado) {
+                 const auto intacto = [&] { return t.Bytes("Config/c.cfg") == velho; };
+                 if (sincronizado.starts_with(pasta + "/.c.cfg.") && sincronizado.ends_with("~"))
+                     copiaAntes = copiaAntes || intacto();
+                 if (sincronizado == pasta)
+                     pastaAntes = pastaAntes || intacto();
+                 return 0;
+             });
+             t.SalvarEditado("Config/c.cfg");
+         }
+         EXPECT_TRUE(t.Salvo());
+         EXPECT_EQ(t.Bytes("Config/outro-nome.cfg"), ConteudoArquivoCfg(Falhas::Cartao(2))) << "written in place";
+         EXPECT_TRUE(copiaAntes) << "the old content's copy is synced before the file is overwritten";
+         EXPECT_TRUE(pastaAntes) << "and so is its folder, which holds the copy's name";
+         EXPECT_EQ(QDir(t.Caminho("Config")).entryList(QDir::Files | QDir::Hidden).size(), 2);
+     }},
+    {"AFolderThatCannotBeSyncedAfterTheRenameLeavesTheCardUnsaved",
+     [](Falhas& t) {
+         t.AbrirJanela();
+         const std::string pasta = t.Canonico("Config");
+         {
+             VigiaSincronizacao vigia([&](const std::string& sincronizado) { return sincronizado == pasta ? EIO : 0; });
+             t.SalvarEditado("Config/e.cfg");
+         }
+         ASSERT_EQ(t.dialogos->Erros.size(), 1);
+         EXPECT_TRUE(t.dialogos->Erros[0].contains(t.Caminho("Config/e.cfg"))) << t.dialogos->Erros[0].toStdString();
+         EXPECT_FALSE(t.Salvo()) << "a rename that may not survive a power cut is no save";
+         EXPECT_EQ(t.janela->EdtArquivo->text(), "");
+         EXPECT_FALSE(t.Existe("Cfg.inf"));
+     }},
+    {"TheNextSaveOfAFileRemovesTheTemporariesItsInterruptedSaveLeft",
+     [](Falhas& t) {
+         const char* deixado = "Config/.c.cfg.Ab3xYz";
+         const char* emUso = "Config/.c.cfg.Em9Uso";
+         const char* copiaGuardada = "Config/.c.cfg.Qw2ErT~";  // named in an earlier error: the old content
+         const char* deOutro = "Config/.d.cfg.Ab3xYz";
+         for (const char* nome : {deixado, emUso, copiaGuardada, deOutro})
+             t.Escrever(nome, "meio cartão");
+         // A save running elsewhere holds its temporary locked.
+         const int usado = ::open(emUso, O_RDONLY | O_CLOEXEC);
+         ASSERT_EQ(::flock(usado, LOCK_EX), 0);
+         t.AbrirJanela();
+         t.SalvarEditado("Config/c.cfg");
+         ::close(usado);
+         EXPECT_TRUE(t.Salvo());
+         EXPECT_FALSE(t.Existe(deixado));
+         EXPECT_TRUE(t.Existe(emUso));
+         EXPECT_TRUE(t.Existe(copiaGuardada));
+         EXPECT_TRUE(t.Existe(deOutro));
+     }},
+    {"AFileNameThatIsNotUtf8OpensFromTheCommandLineAndByADrop",
+     [](Falhas& t) {
+         const std::string nome = "caf\xE9.cfg";
+         std::ofstream(nome, std::ios::binary) << ConteudoArquivoCfg(Falhas::Cartao(7));
+         char programa[] = "Ortelo";
+         std::string argumento = nome;
+         char* argv[] = {programa, argumento.data(), nullptr};
+         const LinhaDeComando linha = InterpretarLinhaDeComando(2, argv);
+         ASSERT_EQ(linha.Acao, LinhaDeComando::Pedido::Janela);
+         t.AbrirJanela({}, linha.Arquivo);
+         EXPECT_EQ(t.dialogos->Registro, QStringList());
+         EXPECT_EQ(t.janela->Cartao.NumLinhas, 7);
+         EXPECT_EQ(t.janela->EdtArquivo->text(), QString::fromUtf8("caf\uFFFD.cfg"));
+         EXPECT_EQ(t.Bytes("Cfg.inf"), t.Pasta() + nome);
+
+         QFile::remove("Cfg.inf");
+         t.AbrirJanela();
+         t.Soltar(t.janela.get(), {QUrl::fromEncoded(QUrl::fromLocalFile(QDir::currentPath()).toEncoded() + "/caf%E9.cfg")});
+         EXPECT_EQ(t.dialogos->Registro, QStringList());
+         EXPECT_EQ(t.janela->Cartao.NumLinhas, 7);
+         EXPECT_EQ(t.Bytes("Cfg.inf"), t.Pasta() + nome);
+     }},
+    {"ARefusedDropSaysWhyAndEveryDropIsACopy",
+     [](Falhas& t) {
+         t.Escrever("bom.cfg", ConteudoArquivoCfg(Falhas::Cartao(5)));
+         const QUrl bom = QUrl::fromLocalFile(t.Caminho("bom.cfg"));
+         const struct {
+             QList<QUrl> enderecos;
+             QString aviso;
+         } recusas[] = {
+             {{bom, QUrl::fromLocalFile(t.Caminho("Ortelo"))}, Textos::SolturaDeVariosArquivos},
+             {{QUrl::fromLocalFile(t.Caminho("Config"))}, Textos::SolturaDePasta.arg(t.Caminho("Config"))},
+             {{QUrl("https://exemplo.org/bom.cfg")},
+              Textos::SolturaDeOutroComputador.arg("https://exemplo.org/bom.cfg")},
+             {{QUrl("file://outra-maquina/bom.cfg")},
+              Textos::SolturaDeOutroComputador.arg("file://outra-maquina/bom.cfg")},
+         };
+         t.AbrirJanela();
+         for (const auto& recusa : recusas) {
+             for (QWidget* alvo : {static_cast<QWidget*>(t.janela.get()), static_cast<QWidget*>(t.janela->EdtNome)}) {
+                 SCOPED_TRACE(recusa.aviso.toStdString());
+                 t.dialogos->Registro.clear();
+                 const auto [tomado, acao] = t.Soltar(alvo, recusa.enderecos, "texto do arrasto");
+                 EXPECT_TRUE(tomado) << "the drag is taken, so that its drop can say why";
+                 EXPECT_EQ(acao, Qt::IgnoreAction) << "nothing was taken from the source";
+                 EXPECT_EQ(t.dialogos->Registro, QStringList{"aviso: " + recusa.aviso});
+                 EXPECT_EQ(t.janela->EdtNome->text(), "") << "the name box takes no addresses as text";
+                 EXPECT_EQ(t.janela->Cartao.NumLinhas, 1);
+             }
+         }
+         // A drop the source proposed as a move (Shift) is still a copy: the source keeps its file.
+         const QMimeData nada;
+         ASSERT_EQ(QDropEvent({}, Qt::CopyAction | Qt::MoveAction, &nada, Qt::LeftButton, Qt::ShiftModifier).proposedAction(),
+                   Qt::MoveAction);
+         const auto [tomado, acao] = t.Soltar(t.janela->EdtNome, {bom}, {}, Qt::ShiftModifier);
+         EXPECT_TRUE(tomado);
+         EXPECT_EQ(acao, Qt::CopyAction);
+         EXPECT_EQ(t.janela->Cartao.NumLinhas, 5);
+     }},
+    {"ARefusedCharacterIsNamedInAHintAtTheNameBox",
+     [](Falhas& t) {
+         t.AbrirJanela();
+         t.Digitar(t.janela->EdtNome, QString::fromUtf8("ab€ ☺ Ω z"));
+         EXPECT_EQ(t.janela->EdtNome->text(), QString::fromUtf8("ab€   z")) << "still refused";
+         EXPECT_TRUE(QToolTip::isVisible());
+         EXPECT_EQ(QToolTip::text(), Textos::CaractereRecusado.arg(QString::fromUtf8("“Ω”")));
+         QToolTip::hideText();
+         t.Digitar(t.janela->EdtNome, QString::fromUtf8("☺"));
+         EXPECT_EQ(QToolTip::text(), Textos::CaractereRecusado.arg(QString::fromUtf8("“☺”")));
+
+         QToolTip::hideText();
+         QGuiApplication::clipboard()->setText(QString::fromUtf8("x\t☺y☺"));
+         QTest::keyClick(t.janela->EdtNome, Qt::Key_V, Qt::ControlModifier);
+         EXPECT_EQ(t.janela->EdtNome->text(), QString::fromUtf8("ab€   z")) << "the paste is refused whole";
+         EXPECT_EQ(QToolTip::text(), Textos::CaracteresRecusados.arg(QString::fromUtf8("U+0009, “☺”")));
+         // Right under the box, where the operator is looking.
+         QWidget* dica = nullptr;
+         for (QWidget* janela : QApplication::topLevelWidgets())
+             if (janela->objectName() == "qtooltip_label" && janela->isVisible())
+                 dica = janela;
+         ASSERT_NE(dica, nullptr);
+         const QRect caixa(t.janela->EdtNome->mapToGlobal(QPoint()), t.janela->EdtNome->size());
+         EXPECT_LE(std::abs(dica->y() - caixa.bottom()), 8);
+         EXPECT_LE(std::abs(dica->x() - caixa.left()), 8);
+     }},
+    {"TheWindowCannotBeMadeSmallerThanItsControls",
+     [](Falhas& t) {
+         t.AbrirJanela();
+         t.janela->resize(500, 400);
+         QCoreApplication::processEvents();
+         for (QWidget* controle : t.janela->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+             if (controle->isWindow() || controle->isHidden())
+                 continue;
+             EXPECT_TRUE(t.janela->rect().contains(controle->geometry())) << controle->metaObject()->className();
+         }
+         EXPECT_TRUE(t.janela->rect().contains(t.janela->ScrollBox1->geometry())) << "the card picture's frame";
      }},
 };
 
