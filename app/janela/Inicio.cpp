@@ -2,6 +2,7 @@
 
 #include "TFrmConfig.h"
 
+#include "CaminhoDoSistema.h"
 #include "TBitBtn.h"
 #include "TComboBox.h"
 #include "TSpinEdit.h"
@@ -87,7 +88,7 @@ void TFrmConfig::AbrirArquivoInicial()
         return;
     // Recovered changes are the newer work: opening the file over them would drop them.
     if (recuperacaoAceita_) {
-        dialogos_->Avisar(Textos::ArquivoNaoAbertoPorRecuperacao.arg(QFileInfo(arquivoInicial_).fileName()));
+        dialogos_->Avisar(Textos::ArquivoNaoAbertoPorRecuperacao.arg(CaminhoParaMostrar(QFileInfo(arquivoInicial_).fileName())));
         return;
     }
     Proteger([this] { Comandar([this] { AbrirArquivoRecebido(arquivoInicial_); }); });

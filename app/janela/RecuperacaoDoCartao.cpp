@@ -4,11 +4,11 @@
 #include "TFrmConfig.h"
 
 #include "ArquivoCfg.h"
+#include "CaminhoDoSistema.h"
 #include "TBitBtn.h"
 #include "Textos.h"
 
 #include <QDateTime>
-#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 
@@ -20,7 +20,7 @@ QString PerguntaDaRecuperacao(const RecuperacaoDeixada& deixada, const QString& 
 {
     const QDateTime quando = QDateTime::fromMSecsSinceEpoch(deixada.Quando / 1'000'000);
     const QString data = QLocale().toString(quando, QStringLiteral("dd/MM/yyyy 'às' HH:mm"));
-    const QString nome = QFileInfo(caminho).fileName();
+    const QString nome = CaminhoParaMostrar(QFileInfo(caminho).fileName());
     if (nome.isEmpty())
         return Textos::PerguntaRecuperarCartaoNovo.arg(data);
     return (deixada.ArquivoMaisNovo ? Textos::PerguntaRecuperarArquivoMaisNovo : Textos::PerguntaRecuperarArquivo)
@@ -44,7 +44,7 @@ void TFrmConfig::OferecerRecuperacao()
 void TFrmConfig::OferecerCartoesDeixados()
 {
     for (RecuperacaoDeixada& deixada : sessao_->RecuperacoesDeixadas(Cartao)) {
-        const QString caminho = QFile::decodeName(QByteArray::fromStdString(deixada.Caminho));
+        const QString caminho = CaminhoDeBytes(QByteArray::fromStdString(deixada.Caminho));
         if (!dialogos_->PerguntarSimNao(PerguntaDaRecuperacao(deixada, caminho))) {
             sessao_->Descartar(deixada);
             continue;
