@@ -33,14 +33,6 @@ bool EhPasta(const QString& caminho)
     return ::stat(BytesDoCaminho(caminho).constData(), &estado) == 0 && S_ISDIR(estado.st_mode);
 }
 
-void InstalarEmJanelaECaixas(QWidget* janela, QObject* filtro)
-{
-    janela->setAcceptDrops(true);
-    janela->installEventFilter(filtro);
-    for (QLineEdit* caixa : janela->findChildren<QLineEdit*>())
-        caixa->installEventFilter(filtro);
-}
-
 bool PodeCopiar(const QDropEvent* evento)
 {
     return evento->possibleActions() & Qt::CopyAction;
@@ -68,10 +60,14 @@ Soltura AnalisarSoltura(const QMimeData* dados)
     return {caminho, {}};
 }
 
-SoltarArquivo::SoltarArquivo(QWidget* janela, std::function<void(const QString&)> abrir)
-    : QObject(janela), abrir_(std::move(abrir))
+SoltarArquivo::SoltarArquivo(QWidget* janela, std::function<void(const QString&)> abrir,
+                             std::function<void(const QString&)> avisar)
+    : QObject(janela), abrir_(std::move(abrir)), avisar_(std::move(avisar))
 {
-    InstalarEmJanelaECaixas(janela, this);
+    janela->setAcceptDrops(true);
+    janela->installEventFilter(this);
+    for (QLineEdit* caixa : janela->findChildren<QLineEdit*>())
+        caixa->installEventFilter(this);
 }
 
 bool SoltarArquivo::eventFilter(QObject* alvo, QEvent* evento)
@@ -80,56 +76,29 @@ bool SoltarArquivo::eventFilter(QObject* alvo, QEvent* evento)
     case QEvent::DragEnter:
     case QEvent::DragMove: {
         auto* arrasto = static_cast<QDragMoveEvent*>(evento);
-        if (!PodeCopiar(arrasto) || !AnalisarSoltura(arrasto->mimeData()).Arquivo)
+        const Soltura soltura = AnalisarSoltura(arrasto->mimeData());
+        if (!PodeCopiar(arrasto) || (!soltura.Arquivo && soltura.Recusa.isEmpty()))
             break;
         arrasto->setDropAction(Qt::CopyAction);
         arrasto->accept();
         return true;
     }
     case QEvent::Drop: {
-        auto* soltura = static_cast<QDropEvent*>(evento);
-        const auto caminho = AnalisarSoltura(soltura->mimeData()).Arquivo;
-        if (!PodeCopiar(soltura) || !caminho)
+        auto* soltar = static_cast<QDropEvent*>(evento);
+        const Soltura soltura = AnalisarSoltura(soltar->mimeData());
+        if (!PodeCopiar(soltar) || (!soltura.Arquivo && soltura.Recusa.isEmpty()))
             break;
-        soltura->setDropAction(Qt::CopyAction);
-        soltura->accept();
         // The drag source waits for the drop to end: the question and the messages come after.
-        QMetaObject::invokeMethod(this, [this, arquivo = *caminho] { abrir_(arquivo); }, Qt::QueuedConnection);
-        return true;
-    }
-    default:
-        break;
-    }
-    return QObject::eventFilter(alvo, evento);
-}
-
-RecusarSoltura::RecusarSoltura(QWidget* janela, std::function<void(const QString&)> avisar)
-    : QObject(janela), avisar_(std::move(avisar))
-{
-    InstalarEmJanelaECaixas(janela, this);
-}
-
-bool RecusarSoltura::eventFilter(QObject* alvo, QEvent* evento)
-{
-    switch (evento->type()) {
-    case QEvent::DragEnter:
-    case QEvent::DragMove: {
-        auto* arrasto = static_cast<QDragMoveEvent*>(evento);
-        if (!PodeCopiar(arrasto) || AnalisarSoltura(arrasto->mimeData()).Recusa.isEmpty())
-            break;
-        arrasto->setDropAction(Qt::CopyAction);
-        arrasto->accept();
-        return true;
-    }
-    case QEvent::Drop: {
-        auto* soltura = static_cast<QDropEvent*>(evento);
-        const QString recusa = AnalisarSoltura(soltura->mimeData()).Recusa;
-        if (recusa.isEmpty())
-            break;
-        // Nothing was taken, and the source learns so.
-        soltura->setDropAction(Qt::IgnoreAction);
-        soltura->ignore();
-        QMetaObject::invokeMethod(this, [this, recusa] { avisar_(recusa); }, Qt::QueuedConnection);
+        if (soltura.Arquivo) {
+            soltar->setDropAction(Qt::CopyAction);
+            soltar->accept();
+            QMetaObject::invokeMethod(this, [this, arquivo = *soltura.Arquivo] { abrir_(arquivo); }, Qt::QueuedConnection);
+        } else {
+            // Nothing was taken, and the source learns so.
+            soltar->setDropAction(Qt::IgnoreAction);
+            soltar->ignore();
+            QMetaObject::invokeMethod(this, [this, recusa = soltura.Recusa] { avisar_(recusa); }, Qt::QueuedConnection);
+        }
         return true;
     }
     default:

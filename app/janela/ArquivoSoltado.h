@@ -20,29 +20,19 @@ Soltura AnalisarSoltura(const QMimeData* dados);
 
 // Lets a window take a card file dropped anywhere on it, edit boxes included (they would
 // otherwise take the file's address as text). The drop is always a copy: the drag source
-// never deletes what it gave. Other drags are left to the controls.
+// never deletes what it gave. A drag of addresses that are no card file to open is taken too, so
+// that its drop says why instead of showing only the no-drop cursor. Other drags are left to the
+// controls.
 class SoltarArquivo : public QObject {
 public:
-    // `abrir` runs after the drop has ended, so that it may ask questions.
-    SoltarArquivo(QWidget* janela, std::function<void(const QString&)> abrir);
+    // Both run after the drop has ended, so that they may ask questions: `abrir` with the file,
+    // `avisar` with the reason a drop was refused.
+    SoltarArquivo(QWidget* janela, std::function<void(const QString&)> abrir, std::function<void(const QString&)> avisar);
 
 protected:
     bool eventFilter(QObject* alvo, QEvent* evento) override;
 
 private:
     std::function<void(const QString&)> abrir_;
-};
-
-// The other half: a drag of addresses that are no card file to open is taken too, so that its
-// drop says why (`avisar`, after the drop has ended) instead of showing only the no-drop cursor,
-// and no edit box takes the addresses as text.
-class RecusarSoltura : public QObject {
-public:
-    RecusarSoltura(QWidget* janela, std::function<void(const QString&)> avisar);
-
-protected:
-    bool eventFilter(QObject* alvo, QEvent* evento) override;
-
-private:
     std::function<void(const QString&)> avisar_;
 };

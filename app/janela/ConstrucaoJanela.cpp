@@ -3,7 +3,6 @@
 
 #include "TFrmConfig.h"
 
-#include "ArquivoSoltado.h"
 #include "Figuras.h"
 #include "TBitBtn.h"
 #include "TComboBox.h"
@@ -193,7 +192,6 @@ void TFrmConfig::CriarControles()
     DefinirOrdemTabulacao();
     DefinirNomesAcessiveis();
 
-    new RecusarSoltura(this, [this](const QString& motivo) { Proteger([&] { dialogos_->Avisar(motivo); }); });
     // Every control and the picture's frame stay whole: the window never gets smaller than them,
     // plus the margin the controls keep on the left.
     const int margem = GrbCartao->x();

@@ -134,12 +134,15 @@ void TFrmConfig::LigarEventos()
     // A Page key's ten steps are one action: one undo step takes them back.
     for (TSpinEdit* spin : {SpeMaxGrupo, SpeNumGrupo, SpeLinhaFinal})
         spin->SetAgrupador([this](const std::function<void()>& passos) { Proteger([&] { Editar(passos); }); });
-    new SoltarArquivo(this, [this](const QString& caminho) {
-        Proteger([&] {
-            ArmazenarNomeDigitado();
-            Comandar([&] { AbrirArquivoRecebido(caminho); });
-        });
-    });
+    new SoltarArquivo(
+        this,
+        [this](const QString& caminho) {
+            Proteger([&] {
+                ArmazenarNomeDigitado();
+                Comandar([&] { AbrirArquivoRecebido(caminho); });
+            });
+        },
+        [this](const QString& motivo) { Proteger([&] { dialogos_->Avisar(motivo); }); });
 }
 
 void TFrmConfig::closeEvent(QCloseEvent* evento)

@@ -130,15 +130,20 @@ public:
         }
     }
     int Avisos() const { return static_cast<int>(dialogos->Registro.filter(Textos::RecuperacaoIndisponivel).size()); }
-    // A disk whose writes hang until `solta` is set, telling through `entrou` that one began.
-    static DiscoRecuperacao Parado(std::shared_ptr<std::promise<void>> solta, std::shared_ptr<std::atomic<bool>> entrou)
+    // A session whose writer hangs on the disk with an unsaved card until `solta` is set.
+    std::unique_ptr<SessaoEdicao> SessaoNoDiscoParado(std::shared_ptr<std::promise<void>> solta) const
     {
-        DiscoRecuperacao disco = DiscoRecuperacao::Real();
-        disco.Gravar = [solta, entrou](const std::string&, const std::string&, unsigned) {
+        auto entrou = std::make_shared<std::atomic<bool>>(false);
+        DiscoRecuperacao parado = DiscoRecuperacao::Real();
+        parado.Gravar = [solta, entrou](const std::string&, const std::string&, unsigned) {
             *entrou = true;
             solta->get_future().wait();
         };
-        return disco;
+        auto sessao = std::make_unique<SessaoEdicao>(Pasta(), nullptr, parado, 0ms);
+        sessao->TomarVaga();
+        sessao->AcompanharCartao(Cartao(2), true);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return entrou->load(); }, 20000));
+        return sessao;
     }
     // A recovery card of `cartao` for the file `nome`, based on the bytes `base`.
     void Deixar(const char* vaga, const TCartao& cartao, const char* nome, const std::string& base) const
@@ -284,11 +289,7 @@ const Falha Tabela[] = {
     {"f_ClosingWaitsAboutASecondAtMostOnADiskThatHangs",
      [](Falhas& t) {
          auto solta = std::make_shared<std::promise<void>>();
-         auto entrou = std::make_shared<std::atomic<bool>>(false);
-         auto sessao = std::make_unique<SessaoEdicao>(t.Pasta(), nullptr, Falhas::Parado(solta, entrou), 0ms);
-         sessao->TomarVaga();
-         sessao->AcompanharCartao(Falhas::Cartao(2), true);
-         ASSERT_TRUE(QTest::qWaitFor([&] { return entrou->load(); }, 20000));
+         auto sessao = t.SessaoNoDiscoParado(solta);
          const auto inicio = std::chrono::steady_clock::now();
          sessao->Encerrar();
          sessao.reset();
@@ -384,11 +385,7 @@ const Falha Tabela[] = {
     {"TheSlotsLockLastsAsLongAsItsWriter",
      [](Falhas& t) {
          auto solta = std::make_shared<std::promise<void>>();
-         auto entrou = std::make_shared<std::atomic<bool>>(false);
-         auto sessao = std::make_unique<SessaoEdicao>(t.Pasta(), nullptr, Falhas::Parado(solta, entrou), 0ms);
-         sessao->TomarVaga();
-         sessao->AcompanharCartao(Falhas::Cartao(2), true);
-         ASSERT_TRUE(QTest::qWaitFor([&] { return entrou->load(); }, 20000));
+         auto sessao = t.SessaoNoDiscoParado(solta);
          sessao.reset();  // gone, its writer still on the disk
          const auto livre = [&] { return VagaRecuperacao::Tomar(t.Pasta(), 1, DiscoRecuperacao::Real()) != nullptr; };
          EXPECT_FALSE(livre()) << "another session could take the slot its writer may still write";
