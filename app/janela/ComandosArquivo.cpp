@@ -4,6 +4,7 @@
 
 #include "ArquivoCfg.h"
 #include "MensagemErro.h"
+#include "Plataforma.h"
 #include "TBitBtn.h"
 #include "TComboBox.h"
 #include "TRadioGroup.h"
@@ -19,7 +20,7 @@ namespace {
 // Paths travel to and from the files as the system's own bytes.
 std::string Bytes(const QString& caminho)
 {
-    return QFile::encodeName(caminho).toStdString();
+    return BytesDoCaminho(caminho);
 }
 
 }  // namespace
@@ -165,7 +166,7 @@ void TFrmConfig::AbrirUltimoArquivo()
         // Whatever is wrong with the last file, the operator simply gets the first-time card.
         MontarCartaoPrimeiraVez();
     }
-    MostrarCartaoLido(QFile::decodeName(QByteArray::fromStdString(sessao_->Arquivo())));
+    MostrarCartaoLido(CaminhoDosBytes(sessao_->Arquivo()));
     BitSalvar->setEnabled(false);
     AtualizarRegistro();
     sessao_->HistoricoDeEdicao().Reiniciar();

@@ -4,6 +4,7 @@
 #include "TFrmConfig.h"
 
 #include "ArquivoCfg.h"
+#include "Plataforma.h"
 #include "TBitBtn.h"
 #include "Textos.h"
 
@@ -44,7 +45,7 @@ void TFrmConfig::OferecerRecuperacao()
 void TFrmConfig::OferecerCartoesDeixados()
 {
     for (RecuperacaoDeixada& deixada : sessao_->RecuperacoesDeixadas(Cartao)) {
-        const QString caminho = QFile::decodeName(QByteArray::fromStdString(deixada.Caminho));
+        const QString caminho = CaminhoDosBytes(deixada.Caminho);
         if (!dialogos_->PerguntarSimNao(PerguntaDaRecuperacao(deixada, caminho))) {
             sessao_->Descartar(deixada);
             continue;
