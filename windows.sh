@@ -58,10 +58,15 @@ else
   qt=$(cd "$origem" && pwd)
 fi
 [ -x "$qt/bin/qt-cmake" ] || { echo "windows.sh: $qt holds no Qt for Windows (bin/qt-cmake)" >&2; exit 1; }
+# Qt's Portuguese texts are the same files on every platform; the tests read them where Qt looks.
+if [ -w "$qt" ] && [ ! -f "$qt/translations/qtbase_pt_BR.qm" ]; then
+  mkdir -p "$qt/translations"
+  cp /usr/share/qt6/translations/qtbase_pt_BR.qm "$qt/translations/"
+fi
 
 # Where Wine finds the DLLs: Qt's, and the MinGW runtime's.
 runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
-export ORTELO_WINEPATH="$qt/bin;$runtime;/usr/x86_64-w64-mingw32/lib"
+export ORTELO_WINEPATH="$qt/bin:$runtime:/usr/x86_64-w64-mingw32/lib"
 # One Wine prefix for the build, made on first use; nothing of Wine outlives the script.
 export ORTELO_WINEPREFIX=$saida/wine
 trap 'WINEPREFIX=$ORTELO_WINEPREFIX wineserver -k 2>/dev/null || true' EXIT
@@ -73,7 +78,7 @@ fi
 cmake -S . -B "$saida" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
   -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
   -DQT_CHAINLOAD_TOOLCHAIN_FILE="$raiz/windows/mingw-w64-x86_64.cmake" \
-  -DCMAKE_CROSSCOMPILING_EMULATOR="$raiz/windows/wine_teste.sh"
+  -DCMAKE_CROSSCOMPILING_EMULATOR="$raiz/windows/wine_teste.sh;$ORTELO_WINEPREFIX;$ORTELO_WINEPATH"
 cmake --build "$saida" -j 2
 ctest --test-dir "$saida" --output-on-failure -j 2 --timeout 300
 cmake --build "$saida" --target instalador

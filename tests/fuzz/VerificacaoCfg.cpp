@@ -1,6 +1,7 @@
 #include "VerificacaoCfg.h"
 
 #include "ArquivoCfg.h"
+#include "CaminhoGravado.h"
 #include "UltimoArquivo.h"
 
 namespace {
@@ -79,8 +80,10 @@ std::string VerificarCartao(const TCartao& cartao, const TCartao& anterior)
 
 std::string VerificarUltimoArquivo(std::string_view bytes)
 {
+    // As this system takes the bytes (Windows reads a pointer that is not UTF-8 as Windows-1252).
+    const std::string linha(bytes.substr(0, bytes.find_first_of("\r\x1A")));
     const std::string caminho = InterpretarUltimoArquivo(bytes);
-    if (!bytes.starts_with(caminho) || caminho.find_first_of("\r\x1A") != std::string::npos)
+    if (caminho != CaminhoGravadoNoSistema(linha) || caminho.find_first_of("\r\x1A") != std::string::npos)
         return "the pointer's path is not its first line";
     const std::string_view depois = bytes.substr(caminho.size());
     if (!depois.empty() && depois.front() != '\r' && depois.front() != '\x1A')
