@@ -21,8 +21,10 @@ void Escrever(std::FILE* saida, const QString& texto)
 
 int main(int argc, char** argv)
 {
+#ifdef SIGXFSZ
     // A file size limit must fail a save with an error, not end the program.
     std::signal(SIGXFSZ, SIG_IGN);
+#endif
 
     // Read before any window exists, so help, version and usage errors need no display.
     const LinhaDeComando linha = InterpretarLinhaDeComando(argc, argv);

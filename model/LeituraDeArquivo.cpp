@@ -73,3 +73,12 @@ std::string LerArquivoInteiro(const std::string& caminho)
     bytes.resize(lidos);
     return bytes;
 }
+
+std::string MotivoParaNaoLer(const std::string& caminho)
+{
+    const int numero = ::open(caminho.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (numero < 0)
+        return MotivoSistema(errno);
+    ::close(numero);
+    return {};
+}

@@ -10,3 +10,6 @@ constexpr std::size_t TamanhoMaximoDeArquivo = std::size_t{16} << 20;  // 16 MiB
 // memory. Throws ErroCartao naming the path and the reason: missing, not an ordinary file,
 // too large, or a read error.
 std::string LerArquivoInteiro(const std::string& caminho);
+
+// Why the file cannot be opened for reading, in the system's Portuguese reason; empty when it can.
+std::string MotivoParaNaoLer(const std::string& caminho);

@@ -1,12 +1,13 @@
 #include "UltimoArquivo.h"
 
+#include "CaminhoGravado.h"
 #include "GravacaoAtomica.h"
 #include "LeitorLinhas.h"
 #include "LeituraDeArquivo.h"
 
 std::string InterpretarUltimoArquivo(std::string_view bytes)
 {
-    return std::string(LeitorLinhas(bytes).LerLinha().value_or(std::string_view()));
+    return CaminhoGravadoNoSistema(std::string(LeitorLinhas(bytes).LerLinha().value_or(std::string_view())));
 }
 
 std::string LerUltimoArquivo(const std::string& arqCfgInf)

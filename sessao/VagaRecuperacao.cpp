@@ -1,7 +1,6 @@
 #include "VagaRecuperacao.h"
 
 #include "ArquivoRecuperacao.h"
-#include "EscritaDescritor.h"
 #include "MotivoSistema.h"
 #include "UltimoArquivo.h"
 
@@ -9,22 +8,13 @@
 #include <cerrno>
 #include <ctime>
 #include <exception>
-#include <fcntl.h>
 #include <stdexcept>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
 std::string Base(const std::string& pasta, int numero)
 {
     return pasta + (numero == 1 ? std::string("Recuperacao") : "Recuperacao-" + std::to_string(numero));
-}
-
-bool Existe(const std::string& caminho)
-{
-    struct stat estado {};
-    return ::lstat(caminho.c_str(), &estado) == 0;
 }
 
 // The path file of an earlier two-file slot; without it the card is still worth offering, as a new card.
@@ -44,22 +34,20 @@ std::string CaminhoAntigo(const VagaRecuperacao& vaga)
 
 // A card the reader refuses may still be worth a look: it goes aside under a name that says so,
 // dated, never over another one.
-void PorDeLado(const VagaRecuperacao& vaga)
+void PorDeLado(const VagaRecuperacao& vaga, const DiscoRecuperacao& disco)
 {
     const std::string arquivo = vaga.ArquivoCartao();
     char data[32] = {};
     const std::time_t agora = std::time(nullptr);
-    std::tm local {};
-    ::localtime_r(&agora, &local);
+    const std::tm local = HoraLocal(agora);
     std::strftime(data, sizeof data, "%Y%m%d-%H%M%S", &local);
     const std::string inicio = arquivo.substr(0, arquivo.size() - 4) + ".ilegivel-" + data;
     std::string destino = inicio + ".cfg";
-    for (int n = 2; Existe(destino); ++n)
+    for (int n = 2; disco.Existe(destino); ++n)
         destino = inicio + "-" + std::to_string(n) + ".cfg";
     // The slot is locked, so no other copy moves it meanwhile.
-    if (::rename(arquivo.c_str(), destino.c_str()) != 0)
-        FalharMudanca(arquivo, errno);
-    SincronizarPasta(arquivo);
+    if (const int erro = disco.Mover(arquivo, destino); erro != 0)
+        FalharMudanca(arquivo, erro);
 }
 
 }  // namespace
@@ -69,18 +57,16 @@ std::unique_ptr<VagaRecuperacao> VagaRecuperacao::Tomar(const std::string& pasta
 {
     const std::string base = Base(pasta, numero);
     const std::string arquivoTrava = base + ".lock";
-    int trava = ::open(arquivoTrava.c_str(), O_RDWR | O_CLOEXEC | (criarTrava ? O_CREAT : 0), 0644);
-    if (trava < 0)
-        trava = ::open(arquivoTrava.c_str(), O_RDONLY | O_CLOEXEC);
+    const int trava = disco.AbrirTrava(arquivoTrava, criarTrava);
     if (trava < 0) {
         // No lock file, and none can be made: no running copy can hold this slot either.
-        const bool ninguemPodeTer = errno == ENOENT || !Existe(arquivoTrava);
+        const bool ninguemPodeTer = errno == ENOENT || !disco.Existe(arquivoTrava);
         return ninguemPodeTer ? std::unique_ptr<VagaRecuperacao>(new VagaRecuperacao(base, numero, -1)) : nullptr;
     }
     const int erro = disco.Travar(trava);
     if (erro == 0)
-        return std::unique_ptr<VagaRecuperacao>(new VagaRecuperacao(base, numero, trava));
-    ::close(trava);
+        return std::unique_ptr<VagaRecuperacao>(new VagaRecuperacao(base, numero, trava, disco.FecharTrava));
+    disco.FecharTrava(trava);
     if (erro == EWOULDBLOCK)
         return nullptr;  // a running copy holds it
     // Locks that do not work here (a network folder, say) protect nothing, but no copy can hold
@@ -91,7 +77,7 @@ std::unique_ptr<VagaRecuperacao> VagaRecuperacao::Tomar(const std::string& pasta
 VagaRecuperacao::~VagaRecuperacao()
 {
     if (trava_ >= 0)
-        ::close(trava_);
+        fecharTrava_(trava_);
 }
 
 std::vector<RecuperacaoDeixada> ProcurarRecuperacoes(const std::string& pasta, const TCartao& anterior,
@@ -99,7 +85,7 @@ std::vector<RecuperacaoDeixada> ProcurarRecuperacoes(const std::string& pasta, c
 {
     std::vector<RecuperacaoDeixada> deixadas;
     for (int numero = 1; numero <= VagaRecuperacao::Vagas; ++numero) {
-        if (!Existe(Base(pasta, numero) + ".cfg"))
+        if (!disco.Existe(Base(pasta, numero) + ".cfg"))
             continue;
         auto vaga = VagaRecuperacao::Tomar(pasta, numero, disco, false);
         if (!vaga)
@@ -118,7 +104,7 @@ std::vector<RecuperacaoDeixada> ProcurarRecuperacoes(const std::string& pasta, c
             deixada.Base = lido.Base;
         } catch (const std::exception&) {
             try {
-                PorDeLado(*vaga);
+                PorDeLado(*vaga, disco);
             } catch (const std::exception&) {
                 // It stays where it is: still not lost.
             }
@@ -149,8 +135,7 @@ void RemoverArquivosDaVaga(const VagaRecuperacao& vaga, const DiscoRecuperacao& 
 void GuardarComoRecusada(const std::string& pasta, const VagaRecuperacao& vaga, const DiscoRecuperacao& disco)
 {
     const std::string arquivo = vaga.ArquivoCartao();
-    if (::rename(arquivo.c_str(), ArquivoRecusado(pasta).c_str()) != 0)
-        FalharMudanca(arquivo, errno);
-    SincronizarPasta(arquivo);
+    if (const int erro = disco.Mover(arquivo, ArquivoRecusado(pasta)); erro != 0)
+        FalharMudanca(arquivo, erro);
     disco.Remover(vaga.ArquivoCaminhoAntigo());
 }

@@ -2,7 +2,7 @@
 
 // The recovery slots of a program folder: "Recuperacao.cfg" for the first, "Recuperacao-N.cfg"
 // for the others, each guarded by a "<slot>.lock" file that the copy using the slot keeps locked
-// (flock) while it, or any thread of it that may still write the slot, runs. The system lets go
+// (an exclusive lock of the system's) while it, or any thread of it that may still write the slot, runs. The system lets go
 // of a dead process's lock by itself, so a slot whose lock can be taken belongs to no running copy.
 // Beside them, "Recuperacao-recusada.cfg" keeps the last card the operator declined, and a card
 // that no longer reads is moved aside as "<slot>.ilegivel-<date>.cfg": no card is ever deleted
@@ -12,6 +12,7 @@
 #include "DiscoRecuperacao.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -39,11 +40,15 @@ public:
     bool Travada() const { return trava_ >= 0; }
 
 private:
-    VagaRecuperacao(std::string base, int numero, int trava) : base_(std::move(base)), numero_(numero), trava_(trava) {}
+    VagaRecuperacao(std::string base, int numero, int trava, std::function<void(int)> fecharTrava = {})
+        : base_(std::move(base)), numero_(numero), trava_(trava), fecharTrava_(std::move(fecharTrava))
+    {
+    }
 
     std::string base_;
     int numero_;
     int trava_;
+    std::function<void(int)> fecharTrava_;
 };
 
 // A card that a copy no longer running left unsaved; it keeps its slot locked until it is dropped.

@@ -1,14 +1,10 @@
 #include "LeituraAjuda.h"
 
-#include "MotivoSistema.h"
+#include "LeituraDeArquivo.h"
+#include "CaminhoDoSistema.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-
-#include <cerrno>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace {
 
@@ -21,11 +17,7 @@ TVerificacaoAjuda Recusa(const QString& caminhoMostrado, const QString& motivo)
 // Opened directly, since Qt only gives the reason as English text.
 QString MotivoDeLeitura(const QString& caminho)
 {
-    const int descritor = ::open(QFile::encodeName(caminho).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (descritor < 0)
-        return QString::fromStdString(MotivoSistema(errno));
-    ::close(descritor);
-    return {};
+    return QString::fromStdString(MotivoParaNaoLer(BytesDoCaminho(caminho).toStdString()));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "ArquivoSoltado.h"
 
 #include "CaminhoDoSistema.h"
+#include "Plataforma.h"
 #include "Textos.h"
 
 #include <QDropEvent>
@@ -9,7 +10,6 @@
 #include <QUrl>
 #include <QWidget>
 
-#include <sys/stat.h>
 
 namespace {
 
@@ -25,12 +25,6 @@ bool EhLocal(const QUrl& endereco)
 QString CaminhoLocal(const QUrl& endereco)
 {
     return CaminhoDeBytes(QByteArray::fromPercentEncoding(endereco.path(QUrl::FullyEncoded).toLatin1()));
-}
-
-bool EhPasta(const QString& caminho)
-{
-    struct stat estado {};
-    return ::stat(BytesDoCaminho(caminho).constData(), &estado) == 0 && S_ISDIR(estado.st_mode);
 }
 
 bool PodeCopiar(const QDropEvent* evento)

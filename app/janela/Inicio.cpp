@@ -3,6 +3,7 @@
 #include "TFrmConfig.h"
 
 #include "CaminhoDoSistema.h"
+#include "Plataforma.h"
 #include "TBitBtn.h"
 #include "TComboBox.h"
 #include "TSpinEdit.h"
@@ -16,9 +17,6 @@
 #include <QPointer>
 
 namespace {
-
-// The program's own file, looked for in the current directory.
-const QString ArquivoPrograma = QStringLiteral("Ortelo");
 
 // An ordinary file of that name: a folder or a hidden file does not count.
 bool ArquivoComumExiste(const QString& caminho)
@@ -37,8 +35,9 @@ void TFrmConfig::FormCreate()
     ModoMascara = false;
 
     DirPrograma.clear();
-    if (ArquivoComumExiste(ArquivoPrograma))
-        DirPrograma = QFileInfo(ArquivoPrograma).absolutePath() + QLatin1Char('/');
+    // The program's own file, looked for in the current directory.
+    if (ArquivoComumExiste(ArquivoDoPrograma()))
+        DirPrograma = QFileInfo(ArquivoDoPrograma()).absolutePath() + QLatin1Char('/');
 
     OpdAbrir.PastaInicial = DirPrograma + QStringLiteral("Config");
     SvdSalvar.PastaInicial = DirPrograma + QStringLiteral("Config");
@@ -46,7 +45,7 @@ void TFrmConfig::FormCreate()
     // Called on the recovery writer's thread too, perhaps after this window is gone: the window
     // hears of it on its own thread, and only while it lives.
     sessao_ = std::make_unique<SessaoEdicao>(
-        QFile::encodeName(DirPrograma).toStdString(), [janela = QPointer<TFrmConfig>(this)] {
+        BytesDoCaminho(DirPrograma).toStdString(), [janela = QPointer<TFrmConfig>(this)] {
             if (QCoreApplication* aplicacao = QCoreApplication::instance())
                 QMetaObject::invokeMethod(
                     aplicacao,

@@ -4,6 +4,7 @@
 #include "ArquivoSoltado.h"
 #include "DialogosQt.h"
 #include "MensagemErro.h"
+#include "Plataforma.h"
 #include "TBitBtn.h"
 #include "TComboBox.h"
 #include "TEdit.h"
@@ -26,6 +27,7 @@ TFrmConfig::TFrmConfig(std::unique_ptr<Dialogos> dialogos, const QString& arquiv
     : dialogos_(dialogos ? std::move(dialogos) : std::make_unique<DialogosQt>(this)),
       arquivoInicial_(arquivoInicial.isEmpty() ? QString() : QFileInfo(arquivoInicial).absoluteFilePath())
 {
+    PrepararFontes();
     InstalarAcessiveis();
     CriarControles();
     LigarEventos();

@@ -1,10 +1,5 @@
 #include "CaminhoDoSistema.h"
 
-#include <QDir>
-
-#include <climits>
-#include <unistd.h>
-#include <vector>
 
 namespace {
 
@@ -121,14 +116,4 @@ QString CaminhoParaMostrar(const QString& caminho)
             texto[i] = QChar::ReplacementCharacter;
     }
     return texto;
-}
-
-QString CaminhoAbsoluto(const QString& caminho)
-{
-    if (caminho.startsWith(QLatin1Char('/')))
-        return QDir::cleanPath(caminho);
-    std::vector<char> pasta(PATH_MAX + 1);
-    if (!::getcwd(pasta.data(), pasta.size()))
-        return caminho;  // no current folder: the name as given is all there is
-    return QDir::cleanPath(CaminhoDeBytes(QByteArray(pasta.data())) + QLatin1Char('/') + caminho);
 }

@@ -13,7 +13,3 @@ QByteArray BytesDoCaminho(const QString& caminho);
 
 // The name as the operator reads it: each byte that is not text shows as U+FFFD.
 QString CaminhoParaMostrar(const QString& caminho);
-
-// A path made absolute from the current folder's own bytes, with "." and ".." taken out as
-// QFileInfo does; Qt's own absolute path would go through its lossy decoding.
-QString CaminhoAbsoluto(const QString& caminho);

@@ -1,6 +1,6 @@
 #include "LinhaDeComando.h"
 
-#include "CaminhoDoSistema.h"
+#include "Plataforma.h"
 #include "Textos.h"
 
 LinhaDeComando InterpretarLinhaDeComando(const QStringList& argumentos)
@@ -41,10 +41,7 @@ LinhaDeComando InterpretarLinhaDeComando(const QStringList& argumentos)
 
 LinhaDeComando InterpretarLinhaDeComando(int argc, char** argv)
 {
-    QStringList argumentos;
-    for (int i = 1; i < argc; ++i)
-        argumentos.append(CaminhoDeBytes(QByteArray(argv[i])));
-    LinhaDeComando linha = InterpretarLinhaDeComando(argumentos);
+    LinhaDeComando linha = InterpretarLinhaDeComando(ArgumentosDoSistema(argc, argv));
     if (!linha.Arquivo.isEmpty())
         linha.Arquivo = CaminhoAbsoluto(linha.Arquivo);
     return linha;

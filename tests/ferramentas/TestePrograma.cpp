@@ -4,6 +4,7 @@
 #include "Figura.h"
 #include "LeituraDeArquivo.h"
 #include "Programa.h"
+#include "SistemaDeTeste.h"
 
 #include <QImage>
 #include <QJsonArray>
@@ -61,7 +62,7 @@ TEST_F(Programa, EveryBadFileIsReportedOnItsOwnAndTheOthersAreStillChecked)
     for (int i = 0; i < 4096; ++i)
         binario.push_back(static_cast<char>(i * 7 % 256));
     const std::string fifo = pasta.Caminho("fila.cfg");
-    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    ASSERT_TRUE(CriarFifo(fifo));
     const std::string enorme = pasta.Gravar("enorme.cfg", "");
     ASSERT_EQ(::truncate(enorme.c_str(), 20 << 20), 0);  // sparse: 20 MiB without a line end
 

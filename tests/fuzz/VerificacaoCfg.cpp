@@ -1,6 +1,7 @@
 #include "VerificacaoCfg.h"
 
 #include "ArquivoCfg.h"
+#include "CaminhoGravado.h"
 #include "UltimoArquivo.h"
 
 namespace {
@@ -82,12 +83,11 @@ std::string VerificarCartao(const TCartao& cartao, const TCartao& anterior)
 
 std::string VerificarUltimoArquivo(std::string_view bytes)
 {
-    const std::string caminho = InterpretarUltimoArquivo(bytes);
-    if (!bytes.starts_with(caminho) || caminho.find_first_of("\r\x1A") != std::string::npos)
+    // The whole first line, as this system takes path bytes (Windows reads a pointer that is not
+    // UTF-8 as Windows-1252): neither more nor less.
+    const std::string linha(bytes.substr(0, bytes.find_first_of("\r\x1A")));
+    if (InterpretarUltimoArquivo(bytes) != CaminhoGravadoNoSistema(linha))
         return "the pointer's path is not its first line";
-    const std::string_view depois = bytes.substr(caminho.size());
-    if (!depois.empty() && depois.front() != '\r' && depois.front() != '\x1A')
-        return "the pointer's path stops before its line ends";
     return {};
 }
 

@@ -7,13 +7,15 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QFile>
+#include "Plataforma.h"
+
 #include <QKeyEvent>
 #include <QTest>
 
 JanelaTeste::JanelaTeste() : pastaAnterior_(QDir::currentPath())
 {
     QDir::setCurrent(pasta_.path());
-    Escrever(QStringLiteral("Ortelo"), "programa");
+    Escrever(ArquivoDoPrograma(), "programa");
     QDir(pasta_.path()).mkdir(QStringLiteral("Config"));
 }
 

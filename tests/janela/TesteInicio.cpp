@@ -1,6 +1,7 @@
 // The window as a first start shows it: controls, their places and texts, and the start-up.
 
 #include "JanelaTeste.h"
+#include "Plataforma.h"
 
 #include "TBitBtn.h"
 #include "TComboBox.h"
@@ -75,8 +76,8 @@ TEST_F(Inicio, TheProgramFolderComesFromTheProgramFileInTheCurrentDirectory)
 
 TEST_F(Inicio, WithoutTheProgramFileTheFolderIsEmptyAndNamesAreRelative)
 {
-    QFile::remove(Caminho("Ortelo"));
-    QDir().mkdir(Caminho("Ortelo"));  // a folder of that name does not count
+    QFile::remove(Caminho(ArquivoDoPrograma()));
+    QDir().mkdir(Caminho(ArquivoDoPrograma()));  // a folder of that name does not count
     AbrirJanela();
     EXPECT_EQ(janela->DirPrograma, "");
     EXPECT_EQ(janela->ArqCfgInf, "Cfg.inf");

@@ -2,20 +2,24 @@
 
 #include "ErroCartao.h"
 
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
-#include <stdlib.h>
-#include <sys/resource.h>
 
 PastaTemporaria::PastaTemporaria()
 {
-    std::string modelo = (std::filesystem::temp_directory_path() / "ortelo-teste-XXXXXX").string();
-    if (!::mkdtemp(modelo.data()))
-        throw std::runtime_error("mkdtemp");
-    pasta_ = modelo;
+    // A name nobody holds, made in one step (create_directory fails on an existing one).
+    std::random_device sorteio;
+    for (int tentativa = 0; tentativa < 100; ++tentativa) {
+        const auto pasta = std::filesystem::temp_directory_path() / ("ortelo-teste-" + std::to_string(sorteio()));
+        if (std::filesystem::create_directory(pasta)) {
+            pasta_ = pasta.string();
+            return;
+        }
+    }
+    throw std::runtime_error("no temporary folder");
 }
 
 PastaTemporaria::~PastaTemporaria()
@@ -58,18 +62,4 @@ TCartao CartaoInicial()
     IniciarPadroes(cartao);
     DefinirCartaoPrimeiraVez(cartao);
     return cartao;
-}
-
-std::string MensagemComLimiteDeTamanho(long bytes, const std::function<void()>& acao)
-{
-    const auto anterior = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limite{};
-    ::getrlimit(RLIMIT_FSIZE, &limite);
-    rlimit pequeno = limite;
-    pequeno.rlim_cur = static_cast<rlim_t>(bytes);
-    ::setrlimit(RLIMIT_FSIZE, &pequeno);
-    const std::string mensagem = MensagemDe(acao);
-    ::setrlimit(RLIMIT_FSIZE, &limite);
-    std::signal(SIGXFSZ, anterior);
-    return mensagem;
 }

@@ -22,7 +22,8 @@ std::string LerBytes(const std::string& caminho);
 std::size_t ArquivosNaPasta(const std::string& pasta);
 // The message of the ErroCartao that `acao` throws, or "" when it throws none.
 std::string MensagemDe(const std::function<void()>& acao);
-// MensagemDe under a file size limit of `bytes`, so a write fails part-way as on a full disk.
+// MensagemDe under a file size limit of `bytes`, so a write fails part-way as on a full disk
+// (POSIX only: Windows has no such limit).
 std::string MensagemComLimiteDeTamanho(long bytes, const std::function<void()>& acao);
 void EscreverBytes(const std::string& caminho, const std::string& bytes);
 

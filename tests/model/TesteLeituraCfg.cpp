@@ -1,12 +1,12 @@
 #include "Apoio.h"
 #include "ArquivoCfg.h"
 #include "ErroCartao.h"
+#include "SistemaDeTeste.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sys/stat.h>
 
 namespace {
 
@@ -215,7 +215,7 @@ TEST_F(LeituraCfg, WhatIsNotAnOrdinaryFileIsRefusedAtOnce)
     const TCartao antes = cartao;
     EXPECT_THROW(LerArquivoCfg(pasta.Caminho("ausente.cfg"), cartao), ErroCartao);
     EXPECT_THROW(LerArquivoCfg(pasta.Caminho(""), cartao), ErroCartao);
-    ASSERT_EQ(::mkfifo(pasta.Caminho("fila.cfg").c_str(), 0600), 0);
+    ASSERT_TRUE(CriarFifo(pasta.Caminho("fila.cfg")));
     EXPECT_THROW(LerArquivoCfg(pasta.Caminho("fila.cfg"), cartao), ErroCartao);
     EXPECT_EQ(cartao, antes);
 

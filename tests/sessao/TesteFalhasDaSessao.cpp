@@ -126,7 +126,7 @@ public:
     {
         for (int vaga = 1; vaga <= VagaRecuperacao::Vagas; ++vaga) {
             const std::string nome = vaga == 1 ? "Recuperacao.lock" : "Recuperacao-" + std::to_string(vaga) + ".lock";
-            ASSERT_EQ(::symlink("/nenhuma/pasta/trava", nome.c_str()), 0);
+            std::filesystem::create_symlink("/nenhuma/pasta/trava", nome);
         }
     }
     int Avisos() const { return static_cast<int>(dialogos->Registro.filter(Textos::RecuperacaoIndisponivel).size()); }
@@ -208,8 +208,7 @@ const Falha Tabela[] = {
          morta->AcompanharCartao(Falhas::Cartao(4), true);
          for (auto* sessao : {&viva, morta.get()})
              sessao->GuardarRecuperacaoAgora();
-         const timespec ontem[2] = {{time(nullptr) - 86400, 0}, {time(nullptr) - 86400, 0}};
-         ASSERT_EQ(::utimensat(AT_FDCWD, "Recuperacao-3.cfg", ontem, 0), 0);
+         std::filesystem::last_write_time("Recuperacao-3.cfg", std::filesystem::file_time_type::clock::now() - 24h);
          morta.reset();  // both end without closing, as a crash leaves them
          antiga.reset();
 
@@ -427,8 +426,8 @@ const Falha Tabela[] = {
     {"ADeclinedCardStaysReadableAsTheLastDeclinedOne",
      [](Falhas& t) {
          t.Escrever("Recuperacao.cfg", ConteudoRecuperacao(Falhas::Cartao(7), ""));
-         const timespec quando[2] = {{0, UTIME_OMIT}, {QDateTime(QDate(2026, 3, 5), QTime(14, 7)).toSecsSinceEpoch(), 0}};
-         ASSERT_EQ(::utimensat(AT_FDCWD, "Recuperacao.cfg", quando, 0), 0);
+         const auto quando = std::chrono::sys_seconds(std::chrono::seconds(QDateTime(QDate(2026, 3, 5), QTime(14, 7)).toSecsSinceEpoch()));
+         std::filesystem::last_write_time("Recuperacao.cfg", std::chrono::file_clock::from_sys(quando));
          t.AbrirJanela({false});
          EXPECT_EQ(t.Perguntas("feitas em 05/03/2026 às 14:07"), 1) << "the question says when";
          TCartao recusado = Falhas::Cartao(1);

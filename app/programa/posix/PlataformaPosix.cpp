@@ -1,0 +1,46 @@
+#include "Plataforma.h"
+
+#include "CaminhoDoSistema.h"
+
+#include <QDir>
+
+#include <climits>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+QString ArquivoDoPrograma()
+{
+    return QStringLiteral("Ortelo");
+}
+
+// A name is the system's bytes, whatever the locale makes of them.
+QStringList ArgumentosDoSistema(int argc, char** argv)
+{
+    QStringList argumentos;
+    for (int i = 1; i < argc; ++i)
+        argumentos.append(CaminhoDeBytes(QByteArray(argv[i])));
+    return argumentos;
+}
+
+// From the current folder's own bytes: Qt's absolute path would go through its lossy decoding.
+QString CaminhoAbsoluto(const QString& caminho)
+{
+    if (caminho.startsWith(QLatin1Char('/')))
+        return QDir::cleanPath(caminho);
+    std::vector<char> pasta(PATH_MAX + 1);
+    if (!::getcwd(pasta.data(), pasta.size()))
+        return caminho;  // no current folder: the name as given is all there is
+    return QDir::cleanPath(CaminhoDeBytes(QByteArray(pasta.data())) + QLatin1Char('/') + caminho);
+}
+
+bool EhPasta(const QString& caminho)
+{
+    struct stat estado {};
+    return ::stat(BytesDoCaminho(caminho).constData(), &estado) == 0 && S_ISDIR(estado.st_mode);
+}
+
+void PrepararFontes()
+{
+    // Liberation Sans is installed with the program.
+}

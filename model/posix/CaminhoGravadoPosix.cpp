@@ -1,0 +1,7 @@
+#include "CaminhoGravado.h"
+
+// A path is whatever bytes the system took.
+std::string CaminhoGravadoNoSistema(std::string bytes)
+{
+    return bytes;
+}

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Runs a Windows program of the build under Wine: the emulator CTest and the test discovery use.
+# (Wine hands the program no QT_ variable: the tests' main picks the offscreen platform itself.)
+# Usage: wine_teste.sh WINEPREFIX DLL_FOLDERS PROGRAM.exe ARGS... (DLL_FOLDERS separated by ':',
+# as CMake lists take ';'). The prefix is the build's own, made on first use.
+set -euo pipefail
+export WINEPREFIX=$1 WINEPATH=${2//:/;} WINEDEBUG=-all
+shift 2
+exec wine "$@"
