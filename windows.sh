@@ -16,7 +16,8 @@ PACOTES=(
   nsis                                     # makensis, the installer
   qt6-translations-l10n                    # Qt's Portuguese texts, shipped beside the program
   fonts-liberation2                        # Arial's metric twin, which Wine finds for the window
-  xvfb xauth imagemagick xdotool           # the end-to-end script: a virtual display and screenshots
+  xvfb xauth imagemagick xdotool           # the end-to-end script: a virtual display, screenshots, clicks
+  qt6-qpa-plugins scdoc dpkg-dev fonts-dejavu-core  # the Linux build it compares with, and its window
 )
 faltam=()
 for p in "${PACOTES[@]}"; do
@@ -80,5 +81,6 @@ cmake -S . -B "$saida" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_REL
   -DQT_CHAINLOAD_TOOLCHAIN_FILE="$raiz/windows/mingw-w64-x86_64.cmake" \
   -DCMAKE_CROSSCOMPILING_EMULATOR="$raiz/windows/wine_teste.sh;$ORTELO_WINEPREFIX;$ORTELO_WINEPATH"
 cmake --build "$saida" -j 2
-ctest --test-dir "$saida" --output-on-failure -j 2 --timeout 300
+# The installer first: the end-to-end test installs it under Wine.
 cmake --build "$saida" --target instalador
+ctest --test-dir "$saida" --output-on-failure -j 2 --timeout 300

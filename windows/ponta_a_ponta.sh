@@ -1,0 +1,183 @@
+#!/usr/bin/env bash
+# Installs the Windows installer silently in a Wine prefix of its own and checks Ortelo.exe on a
+# virtual display against the Linux build of the same sources: the card picture of three cards is
+# the Linux picture pixel for pixel (the system's button face aside), the same edit in both
+# windows saved through the real dialog gives the same bytes, a kill during an unsaved edit is
+# offered back at the next start, and the silent uninstaller keeps Config\*.cfg and Cfg.inf.
+#   ponta_a_ponta.sh INSTALADOR ORTELO ORTELO_CARTAO   (the last two built for Linux)
+set -euo pipefail
+instalador=$(realpath "$1")
+programa=$(realpath "$2")
+cartao=$(realpath "$3")
+aqui=$(dirname "$(realpath "$0")")
+unset QT_QPA_PLATFORM  # the Linux window, on the virtual display
+[ -f "$instalador" ] || { echo "FAILED: no installer $instalador: build the target instalador first"; exit 1; }
+
+source "$aqui/../tests/programa/pasta_do_programa.sh"
+PrepararPasta "$programa" 10 Dez dez.cfg
+cp "$cartao" "$pasta/ortelo-cartao"
+export WINEPREFIX=$pasta/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml="
+trap 'wineserver -k 2>/dev/null || true; rm -rf "$pasta"' EXIT
+
+# Two more cards, as files of the format: every group type, names in Windows-1252, mask cells
+# set; and one edited by hand, with values the window must cope with.
+mkdir "$pasta/cartoes"
+{
+  printf '%s\r\n' 3 U 90 4 2
+  printf 'Matr\xedcula\r\n1\r\n10\r\n1\r\n1\r\n'
+  printf 'Quest\xf5es\r\n11\r\n50\r\n4\r\n1\r\n'
+  printf '%s\r\n' "" 51 80 6 0 Fim 81 90 10 1
+  for i in $(seq 1081); do [ $((i % 7)) -eq 0 ] && printf '1\r\n' || printf '0\r\n'; done
+} > "$pasta/cartoes/cheio.cfg"
+{
+  printf '%s\r\n' 1 B 40 3 0 Um 1 1 0 1 "" 2 50 6 0 "" 40 45 15 1
+  for i in $(seq 1081); do
+    if [ "$i" -eq 28 ]; then printf 'x\r\n'; elif [ "$i" -gt 600 ]; then printf '1\r\n'; else printf '0\r\n'; fi
+  done
+} > "$pasta/cartoes/amao.cfg"
+cp "$pasta/Config/dez.cfg" "$pasta/cartoes/dez.cfg"
+
+cat > "$pasta/verificar.sh" <<'INNER'
+set -u
+cd "$(dirname "$0")"
+source "$1"
+instalador=$2
+
+# Without a window manager each window's X window is its client area; the card picture starts
+# at (534, 1) in it, inside the scroll box's frame, and 543 of its 850 rows show.
+# The picture in the window whose client area starts at (X, Y), as it shows now. Its background
+# is the system's button face by design, the window's own background: that colour stands for the
+# Linux one, 0xEFEFEF; every other pixel must be Linux's.
+recorte() {  # recorte X Y PNG
+  local face fundo
+  import -window root tela.png &&
+  face=$(cor tela.png $(($1 + 534)) $(($2 + 1))) && fundo=$(cor tela.png $(($1 + 2)) $(($2 + 2))) &&
+  [ "$face" = "$fundo" ] &&
+  convert tela.png -crop 240x543+$(($1 + 534))+$(($2 + 1)) +repage -fill 'rgb(239,239,239)' -opaque "rgb($face)" "$3"
+}
+cor() { convert "$1" -crop 1x1+$2+$3 -format '%[fx:int(255*r+.5)],%[fx:int(255*g+.5)],%[fx:int(255*b+.5)]' info:; }
+igual() { [ "$(compare -metric AE "$1" "$2" null: 2>&1)" = "0" ]; }
+mostraw() { recorte "$X" "$Y" agora.png && igual "$1" agora.png; }
+janelaw() { xdotool search --all --onlyvisible --limit 1 --name "$1" 2>/dev/null; }
+focarw() { local id; id=$(janelaw "$1") && xdotool windowfocus --sync "$id"; }
+terminou() { ! kill -0 "$pid" 2>/dev/null; }
+
+# The Linux build: the same edit as below in its window (two more groups with the group count's
+# up arrow, the first group disabled with Alt+O), its picture, then saved through its dialog.
+./Ortelo & pid=$!
+ate janela '^Ortelo - Pelunca$' >/dev/null || falhar "the Linux window did not appear"
+focar '^Ortelo - Pelunca$'
+xdotool mousemove 498 235 click 1
+ate linha_de Recuperacao.cfg 4 2 || falhar "Linux: no recovery card with two groups"
+xdotool click 1
+ate linha_de Recuperacao.cfg 4 3 || falhar "Linux: no recovery card with three groups"
+xdotool key alt+o
+ate linha_de Recuperacao.cfg 10 0 || falhar "Linux: the first group was not disabled"
+import -window root -crop 240x543+534+1 +repage linux-editado.png
+focar '^Ortelo - Pelunca$' && xdotool key ctrl+s
+ate janela 'Salvar Arquivo' >/dev/null || falhar "Linux: no save dialog"
+focar 'Salvar Arquivo'
+xdotool key ctrl+a type --delay 20 "$PWD/Config/salvo.cfg"
+xdotool key Return
+ate test -f Config/salvo.cfg || falhar "Linux: the card was not saved"
+ate test ! -f Recuperacao.cfg || falhar "Linux: the recovery card outlived the save"
+focar '^Ortelo - Pelunca$' && xdotool key ctrl+q
+ate terminou || falhar "Linux: the window did not close"
+cp Config/salvo.cfg salvo-linux.cfg
+for c in dez cheio amao; do
+  ./ortelo-cartao desenhar "cartoes/$c.cfg" -o "$c.png" || falhar "ortelo-cartao could not draw $c.cfg"
+  convert "$c.png" -crop 240x543+0+0 +repage "$c-cima.png"
+  convert "$c.png" -crop 240x543+0+307 +repage "$c-baixo.png"
+done
+
+# The installer, silently, as a user without administrator rights: %LOCALAPPDATA%\Programs\Ortelo.
+wineboot -i >/dev/null 2>&1 || falhar "Wine could not make its prefix"
+wine "$instalador" /S || falhar "the silent install failed"
+local_w=$(wine cmd /c 'echo %LOCALAPPDATA%' | tr -d '\r')
+instalado_w="$local_w\\Programs\\Ortelo"
+instalado=$(winepath -u "$instalado_w")
+ate test -f "$instalado/Desinstalar.exe" || falhar "nothing installed in $instalado_w"
+for f in Ortelo.exe Ortelo.hlp Qt6Widgets.dll platforms/qwindows.dll translations/qtbase_pt_BR.qm; do
+  [ -f "$instalado/$f" ] || falhar "the installer left out $f"
+done
+wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Ortelo' >/dev/null 2>&1 ||
+  falhar "the uninstaller is not listed in the installed programs"
+cp cartoes/*.cfg "$instalado/Config/"
+printf '%s' "$instalado_w\\Config\\dez.cfg" > "$instalado/Cfg.inf"
+
+# Starts Ortelo.exe in its folder (with a card to open, if given), waits for its window, takes
+# its client area's place (X, Y) and says how long the window took to be mapped.
+abrir() {  # abrir DESCRIPTION [CARD]
+  local id inicio=${EPOCHREALTIME/./} decimos
+  xdotool mousemove 1000 750  # the pointer out of every window, so no tooltip covers the picture
+  (cd "$instalado" && exec wine Ortelo.exe ${2:+"$2"}) & pid=$!
+  ate janelaw '^Ortelo - Pelunca$' >/dev/null || falhar "no window of Ortelo.exe ($1)"
+  decimos=$(((${EPOCHREALTIME/./} - inicio) / 100000))
+  echo "Ortelo.exe ($1): window mapped after $((decimos / 10)).$((decimos % 10)) s"
+  id=$(janelaw '^Ortelo - Pelunca$')
+  eval "$(xdotool getwindowgeometry --shell "$id" | grep '^[XY]=')"
+}
+fechar() {
+  focarw '^Ortelo - Pelunca$' && xdotool key ctrl+q
+  ate terminou || falhar "Ortelo.exe did not close"
+}
+
+# The picture of each card, top and then scrolled to the bottom with the mouse wheel (the
+# pointer then leaves the picture, so no tooltip covers it).
+for c in dez cheio amao; do
+  if [ $c = dez ]; then abrir "Cfg.inf names $c.cfg"; else abrir "$c.cfg on its command line" "Config\\$c.cfg"; fi
+  ate mostraw "$c-cima.png" || falhar "the top of $c.cfg's picture differs from Linux's"
+  xdotool mousemove $((X + 650)) $((Y + 300)) click --repeat 20 --delay 30 5 mousemove 1000 750
+  ate mostraw "$c-baixo.png" || falhar "the bottom of $c.cfg's picture differs from Linux's"
+  fechar
+done
+linha() { linha_de "$instalado/Recuperacao.cfg" "$1" "$2"; }
+
+# The same edit as in the Linux window; then the copy is killed before any save.
+abrir "dez.cfg, to edit" "Config\\dez.cfg"
+focarw '^Ortelo - Pelunca$'
+xdotool mousemove --window "$(janelaw '^Ortelo - Pelunca$')" 498 235 click 1
+ate linha 4 2 || falhar "no recovery card with two groups after the first click"
+xdotool click 1
+ate linha 4 3 || falhar "no recovery card with three groups after the second click"
+xdotool key alt+o
+ate linha 10 0 || falhar "the recovery card does not hold the first group disabled"
+ate mostraw linux-editado.png || falhar "the edited card's picture differs from the Linux window's"
+kill -9 "$pid"; wait "$pid" 2>/dev/null
+ate bash -c "[ -z \"\$(xdotool search --onlyvisible --name '^Ortelo - Pelunca$' 2>/dev/null)\" ]" ||
+  falhar "the killed copy's window stayed"
+
+# The next start offers the card back; Sim takes it, and it is saved through the real dialog.
+(cd "$instalado" && exec wine Ortelo.exe) & pid=$!
+ate janelaw '^Erro!$' >/dev/null || falhar "no recovery question at the next start"
+focarw '^Erro!$' && xdotool key Return
+ate janelaw '^Ortelo - Pelunca$' >/dev/null || falhar "no window after the recovery question"
+eval "$(xdotool getwindowgeometry --shell "$(janelaw '^Ortelo - Pelunca$')" | grep '^[XY]=')"
+ate mostraw linux-editado.png || falhar "the recovered card is not the one on screen when the copy was killed"
+focarw '^Ortelo - Pelunca$' && xdotool key ctrl+s
+ate janelaw 'Salvar Arquivo' >/dev/null || falhar "no save dialog"
+focarw 'Salvar Arquivo'
+xdotool key ctrl+a type --delay 20 "$instalado_w\\Config\\salvo.cfg"
+xdotool key Return
+ate test -f "$instalado/Config/salvo.cfg" || falhar "the card was not saved through the dialog"
+ate test ! -f "$instalado/Recuperacao.cfg" || falhar "the recovery card outlived the save"
+cmp salvo-linux.cfg "$instalado/Config/salvo.cfg" || falhar "the file saved on Windows differs from Linux's"
+fechar
+
+# The silent uninstaller removes the program and keeps the card files and Cfg.inf.
+cp -r "$instalado/Config" config-antes
+cp "$instalado/Cfg.inf" cfginf-antes
+wine "$instalado/Desinstalar.exe" /S || falhar "the silent uninstall failed"
+ate test ! -e "$instalado/Desinstalar.exe" || falhar "the uninstaller did not finish"
+for f in Ortelo.exe Qt6Core.dll platforms styles translations; do
+  [ ! -e "$instalado/$f" ] || falhar "the uninstaller left $f"
+done
+! wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Ortelo' >/dev/null 2>&1 ||
+  falhar "the uninstaller is still listed in the installed programs"
+diff -r config-antes "$instalado/Config" >/dev/null || falhar "the uninstaller did not keep Config\\*.cfg as they were"
+[ "$(ls "$instalado/Config"/*.cfg | wc -l)" -eq 4 ] || falhar "Config\\ does not hold the four cards"
+cmp -s cfginf-antes "$instalado/Cfg.inf" || falhar "the uninstaller did not keep Cfg.inf"
+echo "1 passed, 0 failed: Ortelo.exe installed silently under Wine shows three cards as Linux draws them, saves an edit as Linux does, offers it back after a kill, and its uninstaller keeps the card files"
+INNER
+
+xvfb-run -a -s "-screen 0 1024x768x24" bash "$pasta/verificar.sh" "$aqui/../tests/programa/janela_real.sh" "$instalador"
