@@ -20,13 +20,6 @@ bool EhLocal(const QUrl& endereco)
            (endereco.host().isEmpty() || endereco.host().compare(QStringLiteral("localhost"), Qt::CaseInsensitive) == 0);
 }
 
-// QUrl::toLocalFile decodes the escapes as UTF-8, and a name that is not UTF-8 would become
-// another one: the escapes are the name's bytes.
-QString CaminhoLocal(const QUrl& endereco)
-{
-    return CaminhoDeBytes(QByteArray::fromPercentEncoding(endereco.path(QUrl::FullyEncoded).toLatin1()));
-}
-
 bool PodeCopiar(const QDropEvent* evento)
 {
     return evento->possibleActions() & Qt::CopyAction;
@@ -46,7 +39,7 @@ Soltura AnalisarSoltura(const QMimeData* dados)
     const QUrl& endereco = enderecos.front();
     if (!EhLocal(endereco))
         return {std::nullopt, Textos::SolturaDeOutroComputador.arg(endereco.toDisplayString())};
-    const QString caminho = CaminhoLocal(endereco);
+    const QString caminho = CaminhoDoEndereco(endereco);
     if (caminho.isEmpty())
         return {};
     if (caminho.endsWith(QLatin1Char('/')) || EhPasta(caminho))

@@ -12,6 +12,7 @@
 #include "Textos.h"
 #include "UltimoArquivo.h"
 
+#include <QDir>
 #include <QLineEdit>
 
 namespace {
@@ -26,7 +27,9 @@ std::string Bytes(const QString& caminho)
 
 void TFrmConfig::MostrarNomeArquivo(const QString& caminho)
 {
-    EdtArquivo->setText(CaminhoParaMostrar(caminho.mid(caminho.lastIndexOf(QLatin1Char('/')) + 1)));
+    // A path given by the system (Windows' "Abrir com") may use its own separator.
+    const QString separado = QDir::fromNativeSeparators(caminho);
+    EdtArquivo->setText(CaminhoParaMostrar(separado.mid(separado.lastIndexOf(QLatin1Char('/')) + 1)));
 }
 
 bool TFrmConfig::PerguntarAntesDeDescartar(const QString& pergunta)

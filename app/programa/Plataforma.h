@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 
 // What the window needs to know of the system it runs on; one implementation per platform.
 // Paths travel as QString with their bytes kept (see CaminhoDoSistema.h).
@@ -16,6 +17,9 @@ QStringList ArgumentosDoSistema(int argc, char** argv);
 QString CaminhoAbsoluto(const QString& caminho);
 
 bool EhPasta(const QString& caminho);
+
+// The path of a local file's address (a dropped file's).
+QString CaminhoDoEndereco(const QUrl& endereco);
 
 // Makes the controls' font families resolve to what this system has, metrics kept.
 void PrepararFontes();

@@ -83,7 +83,7 @@ TEST_F(ArquivoRecebido, OpensAsOpenDoesWithTheQuestionFirstAndTheSameMessages)
 {
     Escrever("bom.cfg", ConteudoArquivoCfg(Cartao(7)));
     Escrever("ruim.cfg", "x\r\n");
-    enum Via { Linha, Solto, SoltoNoNome, SoltoAlterado };
+    enum Via { Linha, LinhaNativa, Solto, SoltoNoNome, SoltoAlterado };
     const struct {
         Via via;
         QString arquivo;
@@ -93,6 +93,7 @@ TEST_F(ArquivoRecebido, OpensAsOpenDoesWithTheQuestionFirstAndTheSameMessages)
     } casos[] = {
         {Linha, "bom.cfg", {}, 7, true},
         {Linha, "ruim.cfg", {Recusa}, 1, false},
+        {LinhaNativa, "bom.cfg", {}, 7, true},  // with the system's separators, as a desktop gives it
         {Solto, "bom.cfg", {}, 7, true},
         {SoltoNoNome, "bom.cfg", {}, 7, true},
         {Solto, "ruim.cfg", {Recusa}, 1, false},
@@ -102,12 +103,14 @@ TEST_F(ArquivoRecebido, OpensAsOpenDoesWithTheQuestionFirstAndTheSameMessages)
         SCOPED_TRACE(caso.arquivo.toStdString() + " via " + std::to_string(caso.via));
         QFile::remove(Caminho("Cfg.inf"));
         // Relative on the command line: found from the current directory, as a terminal has it.
-        AbrirJanela({}, caso.via == Linha ? caso.arquivo : QString());
+        AbrirJanela({}, caso.via == Linha         ? caso.arquivo
+                        : caso.via == LinhaNativa ? QDir::toNativeSeparators(Caminho(caso.arquivo))
+                                                  : QString());
         if (caso.via == SoltoAlterado) {
             SetaParaCima(janela->SpeLinhaFinal);
             dialogos->Respostas.push_back(false);
         }
-        if (caso.via != Linha)
+        if (caso.via != Linha && caso.via != LinhaNativa)
             Soltar(caso.via == SoltoNoNome ? static_cast<QWidget*>(janela->EdtNome) : janela.get(),
                    {QUrl::fromLocalFile(Caminho(caso.arquivo))});
         EXPECT_EQ(dialogos->Registro, caso.registro);

@@ -40,6 +40,13 @@ bool EhPasta(const QString& caminho)
     return ::stat(BytesDoCaminho(caminho).constData(), &estado) == 0 && S_ISDIR(estado.st_mode);
 }
 
+// QUrl::toLocalFile decodes the escapes as UTF-8, and a name that is not UTF-8 would become
+// another one: the escapes are the name's bytes.
+QString CaminhoDoEndereco(const QUrl& endereco)
+{
+    return CaminhoDeBytes(QByteArray::fromPercentEncoding(endereco.path(QUrl::FullyEncoded).toLatin1()));
+}
+
 void PrepararFontes()
 {
     // Liberation Sans is installed with the program.

@@ -36,6 +36,13 @@ bool EhPasta(const QString& caminho)
     return QFileInfo(caminho).isDir();
 }
 
+// Names are UTF-16 here, which the address's UTF-8 escapes hold whole; the drive letter loses the
+// address's leading slash.
+QString CaminhoDoEndereco(const QUrl& endereco)
+{
+    return endereco.toLocalFile();
+}
+
 void PrepararFontes()
 {
     // Arial has Liberation Sans's metrics, so every label stays where it is placed.
