@@ -1,6 +1,7 @@
 #include "LeituraDeArquivo.h"
 
 #include "ErroCartao.h"
+#include "FalhasDeLeitura.h"
 #include "MotivoSistema.h"
 
 #include <algorithm>
@@ -10,17 +11,6 @@
 #include <unistd.h>
 
 namespace {
-
-[[noreturn]] void Falhar(const std::string& acao, const std::string& caminho, int erro)
-{
-    throw ErroCartao(acao + " \"" + caminho + "\": " + MotivoSistema(erro));
-}
-
-[[noreturn]] void RecusarTamanho(const std::string& caminho)
-{
-    throw ErroCartao("Não foi possível ler \"" + caminho + "\": o arquivo tem mais de " +
-                     std::to_string(TamanhoMaximoDeArquivo >> 20) + " MiB.");
-}
 
 struct Descritor {
     int numero;
@@ -35,7 +25,7 @@ std::size_t LerAte(int descritor, std::string& destino, std::size_t inicio, cons
         if (lidos < 0 && errno == EINTR)
             continue;
         if (lidos < 0)
-            Falhar("Erro de leitura em", caminho, errno);
+            FalharLeitura("Erro de leitura em", caminho, errno);
         if (lidos == 0)
             break;
         inicio += static_cast<std::size_t>(lidos);
@@ -50,11 +40,11 @@ std::string LerArquivoInteiro(const std::string& caminho)
     // Non-blocking so that a FIFO or device named by mistake cannot hang the open.
     const int numero = ::open(caminho.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (numero < 0)
-        Falhar("Não foi possível abrir", caminho, errno);
+        FalharLeitura("Não foi possível abrir", caminho, errno);
     const Descritor descritor{numero};
     struct stat estado {};
     if (::fstat(numero, &estado) != 0)
-        Falhar("Erro de leitura em", caminho, errno);
+        FalharLeitura("Erro de leitura em", caminho, errno);
     if (!S_ISREG(estado.st_mode))
         throw ErroCartao("\"" + caminho + "\" não é um arquivo comum.");
     if (static_cast<std::size_t>(estado.st_size) > TamanhoMaximoDeArquivo)

@@ -2,6 +2,7 @@
 
 #include "CaminhoWindows.h"
 #include "ErroCartao.h"
+#include "FalhasDeLeitura.h"
 #include "ErroWindows.h"
 #include "Manipulador.h"
 #include "MotivoSistema.h"
@@ -11,17 +12,6 @@
 #include <windows.h>
 
 namespace {
-
-[[noreturn]] void Falhar(const std::string& acao, const std::string& caminho, int erro)
-{
-    throw ErroCartao(acao + " \"" + caminho + "\": " + MotivoSistema(erro));
-}
-
-[[noreturn]] void RecusarTamanho(const std::string& caminho)
-{
-    throw ErroCartao("Não foi possível ler \"" + caminho + "\": o arquivo tem mais de " +
-                     std::to_string(TamanhoMaximoDeArquivo >> 20) + " MiB.");
-}
 
 // Other programs may go on writing, renaming or deleting the file while it is read, as on Linux.
 // A folder opens too (backup semantics), so that it is refused as no ordinary file.
@@ -44,7 +34,7 @@ std::size_t LerAte(HANDLE h, std::string& destino, std::size_t inicio, const std
         const DWORD pedidos = static_cast<DWORD>(std::min<std::size_t>(destino.size() - inicio, 1 << 20));
         DWORD lidos = 0;
         if (!::ReadFile(h, destino.data() + inicio, pedidos, &lidos, nullptr))
-            Falhar("Erro de leitura em", caminho, UltimoErro());
+            FalharLeitura("Erro de leitura em", caminho, UltimoErro());
         if (lidos == 0)
             break;
         inicio += lidos;
@@ -59,7 +49,7 @@ std::string LerArquivoInteiro(const std::string& caminho)
     int erro = 0;
     const Manipulador arquivo(AbrirParaLer(caminho, erro));
     if (!arquivo.Valido())
-        Falhar("Não foi possível abrir", caminho, erro);
+        FalharLeitura("Não foi possível abrir", caminho, erro);
     BY_HANDLE_FILE_INFORMATION info {};
     if (::GetFileType(*arquivo) != FILE_TYPE_DISK || !::GetFileInformationByHandle(*arquivo, &info) ||
         (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
