@@ -2,8 +2,9 @@
 
 // The recovery slots of a program folder: "Recuperacao.cfg" for the first, "Recuperacao-N.cfg"
 // for the others, each guarded by a "<slot>.lock" file that the copy using the slot keeps locked
-// (an exclusive lock of the system's) while it, or any thread of it that may still write the slot, runs. The system lets go
-// of a dead process's lock by itself, so a slot whose lock can be taken belongs to no running copy.
+// (an exclusive lock of the system's) while it, or any thread of it that may still write the
+// slot, runs. The system lets go of a dead process's lock by itself, so a slot whose lock can be
+// taken belongs to no running copy.
 // Beside them, "Recuperacao-recusada.cfg" keeps the last card the operator declined, and a card
 // that no longer reads is moved aside as "<slot>.ilegivel-<date>.cfg": no card is ever deleted
 // unless it is saved or equals its file.
