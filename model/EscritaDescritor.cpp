@@ -30,11 +30,12 @@ bool EhSufixoAleatorio(std::string_view sufixo)
     return true;
 }
 
-bool TravarSemEsperar(int descritor)
+// An exclusive lock, waiting for it or not (LOCK_NB), however often a signal interrupts.
+bool Travar(int descritor, int espera)
 {
     int resultado;
     do
-        resultado = ::flock(descritor, LOCK_EX | LOCK_NB);
+        resultado = ::flock(descritor, LOCK_EX | espera);
     while (resultado != 0 && errno == EINTR);
     return resultado == 0;
 }
@@ -117,10 +118,7 @@ ArquivoAoLado::ArquivoAoLado(const std::string& destino, const std::string& cami
             FalharGravacao(caminho, errno);
         // Where the system has no locks the file is simply unlocked: a cleaner that took it
         // then makes the rename fail, which is reported.
-        int travado;
-        do
-            travado = ::flock(descritor_, LOCK_EX);
-        while (travado != 0 && errno == EINTR);
+        Travar(descritor_, 0);
         // A cleaning save may have taken the new file between its creation and the lock.
         struct stat estado {};
         if (::fstat(descritor_, &estado) != 0 || estado.st_nlink > 0) {
@@ -149,7 +147,7 @@ void RemoverTemporariosDeixados(const std::string& destino)
         struct stat aberto {};
         struct stat pelaPasta {};
         if (::fstat(descritor, &aberto) == 0 && S_ISREG(aberto.st_mode) && aberto.st_uid == ::geteuid() &&
-            TravarSemEsperar(descritor) &&
+            Travar(descritor, LOCK_NB) &&
             ::fstatat(descritorPasta, entrada->d_name, &pelaPasta, AT_SYMLINK_NOFOLLOW) == 0 &&
             pelaPasta.st_dev == aberto.st_dev && pelaPasta.st_ino == aberto.st_ino)
             ::unlinkat(descritorPasta, entrada->d_name, 0);

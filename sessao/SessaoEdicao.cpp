@@ -121,7 +121,7 @@ void SessaoEdicao::TomarVaga()
     // A slot that still holds a card not taken back now is left for the next start.
     for (int numero = 1; numero <= VagaRecuperacao::Vagas && !vaga_; ++numero) {
         auto vaga = VagaRecuperacao::Tomar(pasta_, numero, disco_);
-        if (vaga && vaga->Travada() && !disco_.Consultar(vaga->ArquivoCartao()))
+        if (vaga && vaga->Travada() && !disco_.Existe(vaga->ArquivoCartao()))
             vaga_ = std::move(vaga);
     }
     if (!vaga_ || !vaga_->Travada())
