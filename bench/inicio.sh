@@ -40,7 +40,8 @@ if [ -z "${ORTELO_INICIO_NO_XVFB:-}" ]; then
   fi
   if [ -n "$windows" ]; then
     cmake --build "$build" --target ortelo_medir_inicio >/dev/null
-    cmake --build "$windows" --target instalador ortelo_janela_com_texto >/dev/null
+    cmake --build "$windows" --target Ortelo ortelo_janela_com_texto >/dev/null
+    [ -d "$windows/instalador/arquivos" ] || cmake --build "$windows" --target instalador >/dev/null
   else
     cmake --build "$build" --target Ortelo ortelo_janela_nua ortelo_janela_com_texto ortelo_medir_inicio >/dev/null
   fi

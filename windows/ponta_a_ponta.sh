@@ -4,6 +4,10 @@
 # the Linux picture pixel for pixel (the system's button face aside), the same edit in both
 # windows saved through the real dialog gives the same bytes, a kill during an unsaved edit is
 # offered back at the next start, and the silent uninstaller keeps Config\*.cfg and Cfg.inf.
+# Around that: the programs' and the installer's icon, version and manifest resources, the
+# installed programs' entry and the Start-menu shortcuts, a running copy that stops a silent
+# install and uninstall, a refused folder, and an install over the installed copy that replaces
+# the program and keeps the operator's files.
 #   ponta_a_ponta.sh INSTALADOR ORTELO ORTELO_CARTAO   (the last two built for Linux)
 set -euo pipefail
 instalador=$(realpath "$1")
