@@ -144,6 +144,8 @@ tamanho=$(($(valor EstimatedSize)))
 programa_kb=$(du -sk --apparent-size "$arquivos" | cut -f1)
 [ "$tamanho" -ge $((programa_kb * 9 / 10)) ] && [ "$tamanho" -le $((programa_kb * 11 / 10)) ] ||
   falhar "the installed programs give $tamanho kB for $programa_kb kB of program files"
+wine reg query 'HKCU\Software\Classes\Applications\Ortelo.exe\DefaultIcon' /ve 2>/dev/null | tr -d '\r' |
+  grep -qF "$instalado_w\Ortelo.exe,0" || falhar "\"Abrir com\" has no icon for Ortelo"
 menu=$(winepath -u "$(wine cmd /c 'echo %APPDATA%' | tr -d '\r')\\Microsoft\\Windows\\Start Menu\\Programs")
 [ -f "$menu/Ortelo.lnk" ] || falhar "no Ortelo shortcut in the Start menu"
 [ -f "$menu/Cartões do Ortelo.lnk" ] || falhar "no \"Cartões do Ortelo\" shortcut in the Start menu"
