@@ -4,7 +4,6 @@
 #include "ErroCartao.h"
 #include "ErroWindows.h"
 #include "Insistencia.h"
-#include "ListaDeAcesso.h"
 #include "Manipulador.h"
 #include "MotivoSistema.h"
 #include "TemporariosAoLado.h"
@@ -53,7 +52,9 @@ bool EhArquivoDeDisco(const std::wstring& caminho)
 }
 
 // A file the operator may not write is their protection, whether its read-only mark or its
-// access list says so; replacing it would defeat it. A program that holds it for a moment is
+// access list says so; replacing it would defeat it, as the folder may still allow. Opening it
+// for writing asks the file system itself (without backup semantics, which would let a user
+// with the right to restore files past the list); a program that holds it for a moment is
 // waited for.
 void RecusarSeProtegido(const std::string& caminho, const std::wstring& destino, DWORD atributos,
                         Insistencia& insistencia)
@@ -63,14 +64,12 @@ void RecusarSeProtegido(const std::string& caminho, const std::wstring& destino,
     const bool abre = insistencia.Tentar(
         [&] {
             return Manipulador(::CreateFileW(destino.c_str(), FILE_WRITE_DATA, Compartilhado, nullptr, OPEN_EXISTING,
-                                             FILE_FLAG_BACKUP_SEMANTICS, nullptr))
+                                             FILE_ATTRIBUTE_NORMAL, nullptr))
                 .Valido();
         },
         {&destino}, FILE_WRITE_DATA);
     if (!abre)
         Falhar(caminho, UltimoErro());
-    if (ListaNegaAcesso(destino, FILE_WRITE_DATA))
-        Falhar(caminho, EACCES);
 }
 
 // A new file beside the target, named so that nobody takes it for a card, and held without

@@ -3,6 +3,7 @@
 // interrupted saves, and pointer files of older Windows programs.
 
 #include "Apoio.h"
+#include "CaminhoWindows.h"
 #include "GravacaoAtomica.h"
 #include "LeituraDeArquivo.h"
 #include "Segurador.h"
@@ -147,6 +148,31 @@ TEST(GravacaoWindows, ReplacingKeepsTheAccessListAndCreationTimeAndSetsTheArchiv
     EXPECT_EQ(ListaDeAcesso(alvo), lista);
     const FILETIME agora = Criacao(alvo);
     EXPECT_EQ(::CompareFileTime(&agora, &criado), 0) << "the same file, created when it was";
+}
+
+// Wine takes paths longer than 260 characters in any form; Windows only behind \\?\, where it
+// takes every character as it is. So the form itself is checked.
+TEST(GravacaoWindows, PathsReachTheSystemWholeAndInTheLongForm)
+{
+    const struct {
+        std::string caminho;
+        std::wstring noSistema;
+    } casos[] = {
+        {"C:/Cartões/./velhos/../a.cfg", LR"(\\?\C:\Cartões\a.cfg)"},
+        {"C:\\Cartões\\\\a.cfg", LR"(\\?\C:\Cartões\a.cfg)"},
+        {"//servidor/pasta/sub/../c.cfg", LR"(\\?\UNC\servidor\pasta\c.cfg)"},
+        {"\\\\servidor\\pasta\\c.cfg", LR"(\\?\UNC\servidor\pasta\c.cfg)"},
+        {"\\\\?\\C:\\já\\longo.cfg", LR"(\\?\C:\já\longo.cfg)"},
+    };
+    for (const auto& caso : casos)
+        EXPECT_EQ(CaminhoLongo(caso.caminho), caso.noSistema) << caso.caminho;
+    wchar_t atual[MAX_PATH] {};
+    ASSERT_GT(::GetCurrentDirectoryW(MAX_PATH, atual), 0u);
+    std::wstring pasta = atual;
+    if (!pasta.ends_with(L'\\'))
+        pasta += L'\\';
+    EXPECT_EQ(CaminhoLongo("x/../a.cfg"), LR"(\\?\)" + pasta + L"a.cfg") << "a relative path, from the current folder";
+    EXPECT_EQ(CaminhoLongo("\xFF.cfg"), L"") << "no UTF-8";
 }
 
 TEST(GravacaoWindows, APathOf300CharactersOpensAndSaves)
