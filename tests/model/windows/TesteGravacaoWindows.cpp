@@ -1,10 +1,9 @@
 // Where the Windows save and read differ from the POSIX ones: attributes instead of permission
-// bits, other programs' open files, UTF-16 names, and pointer files of older Windows programs.
+// bits, other programs' open files and UTF-16 names.
 
 #include "Apoio.h"
 #include "GravacaoAtomica.h"
 #include "LeituraDeArquivo.h"
-#include "UltimoArquivo.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -64,13 +63,4 @@ TEST(GravacaoWindows, NamesOutsideTheAnsiCodePageAreSavedAndRead)
     GravarArquivoAtomico(alvo, "conteúdo");
     EXPECT_TRUE(std::filesystem::exists(std::filesystem::u8path(alvo))) << "the file has the name given";
     EXPECT_EQ(LerArquivoInteiro(alvo), "conteúdo");
-    const std::string ponteiro = pasta.Caminho("Cfg.inf");
-    GravarUltimoArquivo(ponteiro, alvo);
-    EXPECT_EQ(LerUltimoArquivo(ponteiro), alvo) << "Cfg.inf holds UTF-8";
-}
-
-TEST(GravacaoWindows, APointerFileThatIsNotUtf8IsReadAsWindows1252)
-{
-    EXPECT_EQ(InterpretarUltimoArquivo("C:\\Cart\xF5" "es\\a\x9C.cfg\r\n"), "C:\\Cartões\\aœ.cfg");
-    EXPECT_EQ(InterpretarUltimoArquivo("C:\\Cartões\\a.cfg"), "C:\\Cartões\\a.cfg") << "UTF-8 stays as it is";
 }
