@@ -170,16 +170,14 @@ fechar
 # working directory and the card as its argument: Cfg.inf and the recovery files go beside
 # Ortelo.exe, never into the card's folder.
 desde_a_pasta_do_cartao() {
-  local cfginf id
+  local cfginf
   (cd cartoes && exec wine "$instalado_w\\Ortelo.exe" cheio.cfg) & pid=$!
   ate janelaw '^Ortelo - Pelunca$' >/dev/null || falhar "no window of Ortelo.exe started in the card's folder"
   cfginf=$(winepath -w "$PWD/cartoes/cheio.cfg")
   ate bash -c "[ \"\$(cat '$instalado/Cfg.inf')\" = '$cfginf' ]" ||
     falhar "Cfg.inf beside Ortelo.exe does not name the card of the command line ($(cat "$instalado/Cfg.inf"))"
-  id=$(janelaw '^Ortelo - Pelunca$')
-  focarw '^Ortelo - Pelunca$'
-  xdotool mousemove --window "$id" 498 235 click 1
-  ate linha 4 5 || falhar "no recovery card beside Ortelo.exe after an edit in a copy started in the card's folder"
+  focarw '^Ortelo - Pelunca$' && xdotool key alt+o  # the first group disabled
+  ate linha 10 0 || falhar "no recovery card beside Ortelo.exe after an edit in a copy started in the card's folder"
   ls -A cartoes | grep -qv '\.cfg$' && falhar "the card's folder holds files of the program: $(ls -A cartoes)"
   kill -9 "$pid"; wait "$pid" 2>/dev/null
   rm -f "$instalado"/Recuperacao*

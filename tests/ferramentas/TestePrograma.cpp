@@ -219,7 +219,7 @@ TEST_F(Programa, SistemaWindowsRefusesDeviceNamesUnopened)
 {
     const Execucao verificar = Executar({"verificar", "COM3.cfg", bom});
     EXPECT_EQ(verificar.Codigo, SaidaErro);
-    EXPECT_THAT(verificar.Erros, HasSubstr("COM3.cfg: erro: \"COM3.cfg\" não pode ser usado: COM3 é o nome de um "
+    EXPECT_THAT(verificar.Saida, HasSubstr("COM3.cfg: erro: \"COM3.cfg\" não pode ser usado: COM3 é o nome de um "
                                            "dispositivo do Windows, não de um arquivo."));
     const Execucao desenhar = Executar({"desenhar", bom, "-o", "Nul.png"});
     EXPECT_EQ(desenhar.Codigo, SaidaErro);

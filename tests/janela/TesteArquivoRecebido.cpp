@@ -145,7 +145,10 @@ TEST_F(SistemaWindows, AStartInTheCardsFolderKeepsCfgInfAndTheRecoveryBesideTheP
 {
     const QString programa = QFileInfo(ArquivoDoProgramaDoTeste()).absolutePath();
     QTemporaryDir cartoes;
-    Escrever(cartoes.filePath("bom.cfg"), ConteudoArquivoCfg(Cartao(7)));
+    QFile cartao(cartoes.filePath("bom.cfg"));
+    ASSERT_TRUE(cartao.open(QIODevice::WriteOnly));
+    cartao.write(QByteArray::fromStdString(ConteudoArquivoCfg(Cartao(7))));
+    cartao.close();
     QDir::setCurrent(cartoes.path());
     EXPECT_EQ(QFileInfo(ArquivoDoPrograma()).canonicalFilePath(),
               QFileInfo(QCoreApplication::applicationFilePath()).canonicalFilePath())
