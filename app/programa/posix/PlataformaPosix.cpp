@@ -15,9 +15,10 @@ QString ArquivoDoPrograma()
     return QStringLiteral("Ortelo");
 }
 
+// A refused argument comes back with its own bytes, whatever they are.
 void ResponderLinhaDeComando(const QString& texto, bool erro)
 {
-    EscreverTexto(erro ? Fluxo::Erros : Fluxo::Saida, texto.toUtf8().toStdString());
+    EscreverTexto(erro ? Fluxo::Erros : Fluxo::Saida, BytesDoCaminho(texto).toStdString());
 }
 
 // From the current folder's own bytes: Qt's absolute path would go through its lossy decoding.
