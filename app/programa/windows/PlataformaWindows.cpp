@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFont>
+#include <QStringList>
 
 #include <windows.h>
 
@@ -24,13 +25,32 @@ QString ArquivoDoPrograma()
     }
 }
 
+namespace {
+
+// The texts are wrapped for an 80-column console, and a box wraps them again: a line that goes on
+// a sentence (it starts in lower case) joins the one before it.
+QString TextoParaCaixa(const QString& texto)
+{
+    const QStringList linhas = texto.trimmed().split(QLatin1Char('\n'));
+    QString caixa = linhas.front();
+    for (qsizetype i = 1; i < linhas.size(); ++i) {
+        const QString& anterior = linhas[i - 1];
+        const bool continua = !anterior.isEmpty() && !anterior.startsWith(QLatin1Char(' ')) &&
+                              !linhas[i].isEmpty() && linhas[i].front().isLower();
+        caixa += (continua ? QLatin1Char(' ') : QLatin1Char('\n')) + linhas[i];
+    }
+    return caixa;
+}
+
+}  // namespace
+
 void ResponderLinhaDeComando(const QString& texto, bool erro)
 {
     UsarConsoleDeQuemIniciou();
     if (EscreverTexto(erro ? Fluxo::Erros : Fluxo::Saida, texto.toUtf8().toStdString()))
         return;
     // Started from the desktop, not a prompt: nothing would show the text but a box.
-    const std::wstring mensagem = texto.trimmed().toStdWString();
+    const std::wstring mensagem = TextoParaCaixa(texto).toStdWString();
     ::MessageBoxW(nullptr, mensagem.c_str(), erro ? L"Erro!" : L"Ortelo", MB_OK | (erro ? MB_ICONERROR : MB_ICONINFORMATION));
 }
 
