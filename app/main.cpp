@@ -1,6 +1,7 @@
 #include "Idioma.h"
 #include "LinhaDeComando.h"
 #include "MarcaDeExecucao.h"
+#include "Plataforma.h"
 #include "PluginsAdiados.h"
 #include "TFrmConfig.h"
 
@@ -8,17 +9,6 @@
 #include <QStyleFactory>
 
 #include <csignal>
-#include <cstdio>
-
-namespace {
-
-void Escrever(std::FILE* saida, const QString& texto)
-{
-    const QByteArray bytes = texto.toLocal8Bit();
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), saida);
-}
-
-}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -31,13 +21,13 @@ int main(int argc, char** argv)
     const LinhaDeComando linha = InterpretarLinhaDeComando(argc, argv);
     switch (linha.Acao) {
     case LinhaDeComando::Pedido::Ajuda:
-        Escrever(stdout, TextoDeAjuda());
+        ResponderLinhaDeComando(TextoDeAjuda(), false);
         return 0;
     case LinhaDeComando::Pedido::Versao:
-        Escrever(stdout, TextoDeVersao());
+        ResponderLinhaDeComando(TextoDeVersao(), false);
         return 0;
     case LinhaDeComando::Pedido::ErroDeUso:
-        Escrever(stderr, TextoDeErroDeUso(linha.Erro));
+        ResponderLinhaDeComando(TextoDeErroDeUso(linha.Erro), true);
         return SaidaErroDeUso;
     case LinhaDeComando::Pedido::Janela:
         break;

@@ -3,6 +3,7 @@
 #include "ErroCartao.h"
 #include "GravacaoAtomica.h"
 #include "LeituraDeArquivo.h"
+#include "NomeDeDispositivo.h"
 
 namespace {
 
@@ -50,11 +51,13 @@ std::string ConteudoArquivoCfg(const TCartao& cartao)
 
 void GravarArquivoCfg(const std::string& caminho, const TCartao& cartao)
 {
+    RecusarDispositivo(caminho);
     GravarArquivoAtomico(caminho, ConteudoArquivoCfg(cartao));
 }
 
 void LerArquivoCfg(const std::string& caminho, TCartao& cartao)
 {
+    RecusarDispositivo(caminho);
     ResultadoCfg resultado = InterpretarCfg(LerArquivoInteiro(caminho), cartao);
     if (!resultado.Cartao)
         throw ErroCartao(resultado.Recusa.Razao, resultado.Recusa.Linha);

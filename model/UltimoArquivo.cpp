@@ -17,5 +17,5 @@ std::string LerUltimoArquivo(const std::string& arqCfgInf)
 
 void GravarUltimoArquivo(const std::string& arqCfgInf, const std::string& caminho)
 {
-    GravarArquivoAtomico(arqCfgInf, caminho);
+    GravarArquivoAtomico(arqCfgInf, CaminhoParaGravar(caminho));
 }

@@ -12,5 +12,5 @@ std::string InterpretarUltimoArquivo(std::string_view bytes);
 // The path in the pointer file; throws ErroCartao when the file cannot be read.
 std::string LerUltimoArquivo(const std::string& arqCfgInf);
 
-// Replaces the pointer file atomically by `caminho`; throws ErroCartao.
+// Replaces the pointer file atomically by `caminho`, in the system's separators; throws ErroCartao.
 void GravarUltimoArquivo(const std::string& arqCfgInf, const std::string& caminho);

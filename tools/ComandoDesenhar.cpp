@@ -5,6 +5,7 @@
 #include "Figura.h"
 #include "GravacaoAtomica.h"
 #include "LeituraCartao.h"
+#include "NomeDeDispositivo.h"
 #include "Opcoes.h"
 #include "Programa.h"
 
@@ -69,6 +70,7 @@ int ComandoDesenhar(const Argumentos& argumentos, std::ostream& /*saida: quiet o
         return SaidaErro;
     }
     try {
+        RecusarDispositivo(saidaArquivo);
         GravarArquivoAtomico(saidaArquivo, conteudo);
     } catch (const ErroCartao& erro) {
         erros << saidaArquivo << ": erro: " << erro.what() << "\n";

@@ -45,7 +45,9 @@ std::string TextoDeAjuda()
            "Códigos de saída:\n"
            "  0  tudo certo: nenhum aviso, ou cartões iguais;\n"
            "  1  avisos encontrados, ou cartões diferentes;\n"
-           "  2  erro de uso ou arquivo que não pôde ser lido ou gravado.\n";
+           "  2  erro de uso ou arquivo que não pôde ser lido ou gravado.\n"
+           "\n"
+           "O texto sai em UTF-8; num console do Windows, com os acentos certos.\n";
 }
 
 namespace {

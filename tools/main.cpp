@@ -1,13 +1,17 @@
+#include "FluxoDoConsole.h"
 #include "Programa.h"
 
-#include <iostream>
-#include <string>
-#include <vector>
+#include <ostream>
 
 int main(int argc, char** argv)
 {
-    std::vector<std::string> argumentos;
-    for (int i = 1; i < argc; ++i)
-        argumentos.emplace_back(argv[i]);
-    return ExecutarCartao(argumentos, std::cout, std::cerr);
+    FluxoDoConsole paraSaida(Fluxo::Saida);
+    FluxoDoConsole paraErros(Fluxo::Erros);
+    std::ostream saida(&paraSaida);
+    std::ostream erros(&paraErros);
+    // Each error goes out at once, so that it keeps its place among the results.
+    erros << std::unitbuf;
+    const int codigo = ExecutarCartao(ArgumentosDoProcesso(argc, argv), saida, erros);
+    saida.flush();
+    return codigo;
 }

@@ -3,7 +3,9 @@
 # virtual display against the Linux build of the same sources: the card picture of three cards is
 # the Linux picture pixel for pixel (the system's button face aside), the same edit in both
 # windows saved through the real dialog gives the same bytes, a kill during an unsaved edit is
-# offered back at the next start, and the silent uninstaller keeps Config\*.cfg and Cfg.inf.
+# offered back at the next start, a start from a card's folder keeps Cfg.inf and the recovery
+# beside Ortelo.exe, both programs answer their command lines where they were started, and the
+# silent uninstaller keeps Config\*.cfg and Cfg.inf.
 # Around that: the programs' and the installer's icon, version and manifest resources, the
 # installed programs' entry and the Start-menu shortcuts, a running copy that stops a silent
 # install and uninstall, a refused folder, and an install over the installed copy that replaces
@@ -229,6 +231,49 @@ ate test ! -f "$instalado/Recuperacao.cfg" || falhar "the recovery card outlived
 cmp salvo-linux.cfg "$instalado/Config/salvo.cfg" || falhar "the file saved on Windows differs from Linux's"
 fechar
 
+# Started as "Abrir com" or a double-click on a card starts it, with the card's folder as its
+# working directory and the card as its argument: Cfg.inf and the recovery files go beside
+# Ortelo.exe, never into the card's folder.
+desde_a_pasta_do_cartao() {
+  local cfginf
+  (cd cartoes && exec wine "$instalado_w\\Ortelo.exe" cheio.cfg) & pid=$!
+  ate janelaw '^Ortelo - Pelunca$' >/dev/null || falhar "no window of Ortelo.exe started in the card's folder"
+  cfginf=$(winepath -w "$PWD/cartoes/cheio.cfg")
+  ate bash -c "[ \"\$(cat '$instalado/Cfg.inf')\" = '$cfginf' ]" ||
+    falhar "Cfg.inf beside Ortelo.exe does not name the card of the command line ($(cat "$instalado/Cfg.inf"))"
+  focarw '^Ortelo - Pelunca$' && xdotool key alt+o  # the first group disabled
+  ate linha 10 0 || falhar "no recovery card beside Ortelo.exe after an edit in a copy started in the card's folder"
+  ls -A cartoes | grep -qv '\.cfg$' && falhar "the card's folder holds files of the program: $(ls -A cartoes)"
+  kill -9 "$pid"; wait "$pid" 2>/dev/null
+  rm -f "$instalado"/Recuperacao*
+}
+desde_a_pasta_do_cartao
+
+# A window program's --help, --version and usage errors reach whoever started it (here pipes:
+# UTF-8, the Linux program's own texts); the companion takes a name in the ANSI code page from
+# its command line and writes its report the same way.
+linha_de_comando() {
+  local rc=0
+  wine "$instalado/Ortelo.exe" --help > ajuda-windows.txt || falhar "Ortelo.exe --help failed"
+  ./Ortelo --help > ajuda-linux.txt
+  cmp ajuda-linux.txt ajuda-windows.txt || falhar "Ortelo.exe --help differs from Linux's: $(head -c 300 ajuda-windows.txt)"
+  [ "$(wine "$instalado/Ortelo.exe" --version)" = "$(./Ortelo --version)" ] || falhar "Ortelo.exe --version differs"
+  wine "$instalado/Ortelo.exe" --x > /dev/null 2> erro-windows.txt || rc=$?
+  [ "$rc" -eq 2 ] && grep -q 'opção desconhecida: --x' erro-windows.txt ||
+    falhar "Ortelo.exe --x: exit $rc, $(cat erro-windows.txt)"
+  rc=0
+  wine "$instalado/Ortelo.exe" COM3.cfg > /dev/null 2> erro-windows.txt || rc=$?
+  [ "$rc" -eq 2 ] && grep -q 'COM3 é o nome de um dispositivo do Windows' erro-windows.txt ||
+    falhar "Ortelo.exe COM3.cfg: exit $rc, $(cat erro-windows.txt)"
+  cp cartoes/amao.cfg "cartoes/Questões.cfg"
+  (cd cartoes && ../ortelo-cartao verificar Questões.cfg > ../verificar-linux.txt)
+  (cd cartoes && wine "$instalado/ortelo-cartao.exe" verificar Questões.cfg > ../verificar-windows.txt)
+  grep -q '^Questões.cfg:' verificar-windows.txt && cmp verificar-linux.txt verificar-windows.txt ||
+    falhar "ortelo-cartao.exe verificar Questões.cfg: $(head -c 300 verificar-windows.txt)"
+  rm "cartoes/Questões.cfg"
+}
+linha_de_comando
+
 # An install over the installed copy replaces the program's files, even ones an older version
 # left different, and keeps the card files, Cfg.inf and the recovery files byte for byte.
 cp recuperacao-da-copia-morta.cfg "$instalado/Recuperacao-2.cfg"
@@ -261,7 +306,7 @@ diff -r config-antes "$instalado/Config" >/dev/null || falhar "the uninstaller d
 cmp -s cfginf-antes "$instalado/Cfg.inf" || falhar "the uninstaller did not keep Cfg.inf"
 cmp -s recuperacao-da-copia-morta.cfg "$instalado/Recuperacao-2.cfg" || falhar "the uninstaller did not keep a recovery file"
 [ ! -e "$menu/Ortelo.lnk" ] && [ ! -e "$menu/Cartões do Ortelo.lnk" ] || falhar "the uninstaller left a Start-menu shortcut"
-echo "1 passed, 0 failed: Ortelo.exe installed silently under Wine shows three cards as Linux draws them, saves an edit as Linux does, offers it back after a kill, and its uninstaller keeps the card files"
+echo "1 passed, 0 failed: Ortelo.exe installed silently under Wine shows three cards as Linux draws them, saves an edit as Linux does, offers it back after a kill, keeps its files beside itself when started from a card's folder, answers its command line where it was started, and its uninstaller keeps the card files"
 INNER
 
 xvfb-run -a -s "-screen 0 1024x768x24" bash "$pasta/verificar.sh" "$aqui/../tests/programa/janela_real.sh" "$instalador"

@@ -1,6 +1,7 @@
 #include "ArquivoSoltado.h"
 
 #include "CaminhoDoSistema.h"
+#include "NomeDeDispositivo.h"
 #include "Plataforma.h"
 #include "Textos.h"
 
@@ -10,15 +11,7 @@
 #include <QUrl>
 #include <QWidget>
 
-
 namespace {
-
-// A file address of this computer: no host, or the local one.
-bool EhLocal(const QUrl& endereco)
-{
-    return endereco.isLocalFile() &&
-           (endereco.host().isEmpty() || endereco.host().compare(QStringLiteral("localhost"), Qt::CaseInsensitive) == 0);
-}
 
 bool PodeCopiar(const QDropEvent* evento)
 {
@@ -37,11 +30,13 @@ Soltura AnalisarSoltura(const QMimeData* dados)
     if (enderecos.size() > 1)
         return {std::nullopt, Textos::SolturaDeVariosArquivos};
     const QUrl& endereco = enderecos.front();
-    if (!EhLocal(endereco))
+    if (!EnderecoAbrivel(endereco))
         return {std::nullopt, Textos::SolturaDeOutroComputador.arg(endereco.toDisplayString())};
     const QString caminho = CaminhoDoEndereco(endereco);
     if (caminho.isEmpty())
         return {};
+    if (const auto recusa = RecusaDeDispositivo(BytesDoCaminho(caminho).toStdString()))
+        return {std::nullopt, QString::fromStdString(*recusa)};
     if (caminho.endsWith(QLatin1Char('/')) || EhPasta(caminho))
         return {std::nullopt, Textos::SolturaDePasta.arg(CaminhoParaMostrar(caminho))};
     return {caminho, {}};

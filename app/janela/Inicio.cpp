@@ -3,7 +3,6 @@
 #include "TFrmConfig.h"
 
 #include "CaminhoDoSistema.h"
-#include "Plataforma.h"
 #include "TBitBtn.h"
 #include "TComboBox.h"
 #include "TSpinEdit.h"
@@ -35,9 +34,10 @@ void TFrmConfig::FormCreate()
     ModoMascara = false;
 
     DirPrograma.clear();
-    // The program's own file, looked for in the current directory.
-    if (ArquivoComumExiste(ArquivoDoPrograma()))
-        DirPrograma = QFileInfo(ArquivoDoPrograma()).absolutePath() + QLatin1Char('/');
+    // The program's own file: on Linux looked for in the current directory, on Windows the
+    // running program's path.
+    if (ArquivoComumExiste(arquivoDoPrograma_))
+        DirPrograma = QFileInfo(arquivoDoPrograma_).absolutePath() + QLatin1Char('/');
 
     OpdAbrir.PastaInicial = DirPrograma + QStringLiteral("Config");
     SvdSalvar.PastaInicial = DirPrograma + QStringLiteral("Config");

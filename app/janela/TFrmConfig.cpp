@@ -23,9 +23,11 @@
 #include <algorithm>
 #include <exception>
 
-TFrmConfig::TFrmConfig(std::unique_ptr<Dialogos> dialogos, const QString& arquivoInicial)
+TFrmConfig::TFrmConfig(std::unique_ptr<Dialogos> dialogos, const QString& arquivoInicial,
+                       const QString& arquivoDoPrograma)
     : dialogos_(dialogos ? std::move(dialogos) : std::make_unique<DialogosQt>(this)),
-      arquivoInicial_(arquivoInicial.isEmpty() ? QString() : QFileInfo(arquivoInicial).absoluteFilePath())
+      arquivoInicial_(arquivoInicial.isEmpty() ? QString() : QFileInfo(arquivoInicial).absoluteFilePath()),
+      arquivoDoPrograma_(arquivoDoPrograma)
 {
     PrepararFontes();
     InstalarAcessiveis();

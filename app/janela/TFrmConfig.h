@@ -2,6 +2,7 @@
 
 #include "Cartao.h"
 #include "Dialogos.h"
+#include "Plataforma.h"
 #include "SessaoEdicao.h"
 #include "SuperficieImagem.h"
 
@@ -34,8 +35,10 @@ class TFrmConfig : public QWidget {
 public:
     // Without dialogs the window uses Qt's own; tests pass scripted ones.
     // A card file given at start (the command line) is opened as Open does, once the start-up
-    // and its recovery offer are done.
-    explicit TFrmConfig(std::unique_ptr<Dialogos> dialogos = nullptr, const QString& arquivoInicial = {});
+    // and its recovery offer are done. The program's folder is that of the program's own file
+    // (Plataforma.h), which tests place where they want it.
+    explicit TFrmConfig(std::unique_ptr<Dialogos> dialogos = nullptr, const QString& arquivoInicial = {},
+                        const QString& arquivoDoPrograma = ArquivoDoPrograma());
     ~TFrmConfig() override;
 
     // The 41 controls and dialogs, in creation order.
@@ -196,5 +199,6 @@ private:
     std::bitset<TamanhoMascara + 1> celulasDesmascaradas_;
     bool nomeSendoDigitado_ = false;
     QString arquivoInicial_;  // the card file of the command line, made absolute at start
+    QString arquivoDoPrograma_;
     bool recuperacaoAceita_ = false;
 };

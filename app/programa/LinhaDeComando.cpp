@@ -1,5 +1,8 @@
 #include "LinhaDeComando.h"
 
+#include "CaminhoDoSistema.h"
+#include "Console.h"
+#include "NomeDeDispositivo.h"
 #include "Plataforma.h"
 #include "Textos.h"
 
@@ -32,6 +35,10 @@ LinhaDeComando InterpretarLinhaDeComando(const QStringList& argumentos)
         if (arquivos.front().isEmpty()) {
             linha.Acao = LinhaDeComando::Pedido::ErroDeUso;
             linha.Erro = Textos::ArquivoVazio;
+        } else if (const auto recusa = RecusaDeDispositivo(BytesDoCaminho(arquivos.front()).toStdString())) {
+            // Refused as given: made absolute, a device's name would become the device's own path.
+            linha.Acao = LinhaDeComando::Pedido::ErroDeUso;
+            linha.Erro = QString::fromStdString(*recusa);
         } else {
             linha.Arquivo = arquivos.front();
         }
@@ -41,7 +48,10 @@ LinhaDeComando InterpretarLinhaDeComando(const QStringList& argumentos)
 
 LinhaDeComando InterpretarLinhaDeComando(int argc, char** argv)
 {
-    LinhaDeComando linha = InterpretarLinhaDeComando(ArgumentosDoSistema(argc, argv));
+    QStringList argumentos;
+    for (const std::string& argumento : ArgumentosDoProcesso(argc, argv))
+        argumentos.append(CaminhoDeBytes(QByteArray::fromStdString(argumento)));
+    LinhaDeComando linha = InterpretarLinhaDeComando(argumentos);
     if (!linha.Arquivo.isEmpty())
         linha.Arquivo = CaminhoAbsoluto(linha.Arquivo);
     return linha;

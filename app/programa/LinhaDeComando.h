@@ -13,7 +13,7 @@ struct LinhaDeComando {
 };
 
 // Reads the arguments after the program's name. "--" ends the options, so that a file whose
-// name starts with "-" can still be given.
+// name starts with "-" can still be given. A name the system takes for a device is refused.
 LinhaDeComando InterpretarLinhaDeComando(const QStringList& argumentos);
 
 // The same from the process's own arguments, whose bytes the file's name keeps whatever they

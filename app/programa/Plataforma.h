@@ -7,18 +7,27 @@
 // What the window needs to know of the system it runs on; one implementation per platform.
 // Paths travel as QString with their bytes kept (see CaminhoDoSistema.h).
 
-// The program's own file, looked for in the current directory to find the program's folder.
+// The program's own file, whose folder is the program's folder when it is an ordinary file. On
+// Linux it is looked for in the current directory, where the launcher starts the program. On
+// Windows it is the running program's own path: Windows starts programs from "Abrir com", a
+// double-click on a card or a prompt in any folder, which must not decide where Cfg.inf and the
+// recovery files go.
 QString ArquivoDoPrograma();
 
-// The arguments after the program's name, as the system gave them.
-QStringList ArgumentosDoSistema(int argc, char** argv);
+// Help, the version or a refused command line, for whoever started the program: its standard
+// output (or error, for `erro`), or, for a window program started without a console, a message box.
+void ResponderLinhaDeComando(const QString& texto, bool erro);
 
 // A path made absolute from the current folder, with "." and ".." taken out.
 QString CaminhoAbsoluto(const QString& caminho);
 
 bool EhPasta(const QString& caminho);
 
-// The path of a local file's address (a dropped file's).
+// Whether a file's address (a dropped file's) is one this system opens: on Linux only this
+// computer's (no host, or localhost); on Windows a host's too, as a network share.
+bool EnderecoAbrivel(const QUrl& endereco);
+
+// The path of a file's address that EnderecoAbrivel takes.
 QString CaminhoDoEndereco(const QUrl& endereco);
 
 // Makes the controls' font families resolve to what this system has, metrics kept.

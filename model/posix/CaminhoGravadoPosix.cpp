@@ -5,3 +5,8 @@ std::string CaminhoGravadoNoSistema(std::string bytes)
 {
     return bytes;
 }
+
+std::string CaminhoParaGravar(std::string caminho)
+{
+    return caminho;
+}

@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QStringList>
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -49,6 +50,25 @@ TEST(CodigosDeSaida, ZeroOkOneProblemsTwoUsageOrReadError)
     };
     for (const auto& caso : casos)
         EXPECT_EQ(Rodar(caso.Argumentos), caso.Codigo) << caso.Argumentos.join(' ').toStdString();
+}
+
+// Typed at a prompt, a name the ANSI code page holds (Questões) and one it cannot hold (Жук)
+// reach the program whole; its report, sent to a pipe, names them in UTF-8.
+TEST(CodigosDeSaida, NamesReachTheProgramWholeAndItsReportIsUtf8)
+{
+    PastaDeTeste pasta;
+    TCartao avisado = CartaoDoEditor();
+    avisado.PortaSerial = 0;
+    for (const char* nome : {"Questões.cfg", "Жук.cfg"}) {
+        SCOPED_TRACE(nome);
+        const std::string caminho = pasta.Caminho(nome);
+        GravarArquivoCfg(caminho, avisado);  // the model's own UTF-16 names, whatever the code page
+        QProcess processo;
+        processo.start(QStringLiteral(ORTELO_CARTAO), {"verificar", QString::fromStdString(caminho)});
+        ASSERT_TRUE(processo.waitForFinished(-1));
+        EXPECT_EQ(processo.exitCode(), 1) << processo.readAllStandardError().toStdString();
+        EXPECT_THAT(processo.readAllStandardOutput().toStdString(), ::testing::HasSubstr(caminho + ":1: "));
+    }
 }
 
 }  // namespace

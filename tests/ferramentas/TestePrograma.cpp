@@ -214,4 +214,16 @@ TEST_F(Programa, AnUnwritableOutputIsAnErrorNamingIt)
     EXPECT_THAT(r.Erros, HasSubstr(destino + ": erro:"));
 }
 
+// Windows would open these as its devices; the name alone refuses them, with why.
+TEST_F(Programa, SistemaWindowsRefusesDeviceNamesUnopened)
+{
+    const Execucao verificar = Executar({"verificar", "COM3.cfg", bom});
+    EXPECT_EQ(verificar.Codigo, SaidaErro);
+    EXPECT_THAT(verificar.Saida, HasSubstr("COM3.cfg: erro: \"COM3.cfg\" não pode ser usado: COM3 é o nome de um "
+                                           "dispositivo do Windows, não de um arquivo."));
+    const Execucao desenhar = Executar({"desenhar", bom, "-o", "Nul.png"});
+    EXPECT_EQ(desenhar.Codigo, SaidaErro);
+    EXPECT_THAT(desenhar.Erros, HasSubstr("Nul é o nome de um dispositivo do Windows"));
+}
+
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include "Plataforma.h"
 
 #include <QKeyEvent>
@@ -15,7 +16,9 @@
 JanelaTeste::JanelaTeste() : pastaAnterior_(QDir::currentPath())
 {
     QDir::setCurrent(pasta_.path());
-    Escrever(ArquivoDoPrograma(), "programa");
+    const QFileInfo programa(ArquivoDoPrograma());
+    arquivoDoPrograma_ = programa.isAbsolute() ? Caminho(programa.fileName()) : programa.filePath();
+    Escrever(programa.fileName(), "programa");
     QDir(pasta_.path()).mkdir(QStringLiteral("Config"));
 }
 
@@ -37,7 +40,7 @@ void JanelaTeste::AbrirJanela(std::deque<bool> respostas, const QString& arquivo
     auto roteiro = std::make_unique<DialogosRoteirizados>();
     roteiro->Respostas = std::move(respostas);
     dialogos = roteiro.get();
-    janela = std::make_unique<TFrmConfig>(std::move(roteiro), arquivoInicial);
+    janela = std::make_unique<TFrmConfig>(std::move(roteiro), arquivoInicial, arquivoDoPrograma_);
     janela->show();
     QCoreApplication::processEvents();  // the start-up's last step, once the window is up
     QApplication::setActiveWindow(janela.get());

@@ -13,8 +13,9 @@
 #include <memory>
 #include <string>
 
-// A program folder of its own for each test: the current directory holds a file named like
-// the program, so the window finds its folder, Config and Cfg.inf there.
+// A program folder of its own for each test, the current directory: it holds the program's file
+// (or, where that file is the running program's own path, a file of its name that stands for it),
+// so the window finds its folder, Config and Cfg.inf there.
 class JanelaTeste : public ::testing::Test {
 protected:
     JanelaTeste();
@@ -25,6 +26,8 @@ protected:
     void AbrirJanela(std::deque<bool> respostas = {}, const QString& arquivoInicial = {});
 
     QString Caminho(const QString& nome) const { return pasta_.filePath(nome); }
+    // The program's file the window is given, as the system's rule names it (Plataforma.h).
+    const QString& ArquivoDoProgramaDoTeste() const { return arquivoDoPrograma_; }
     std::string Bytes(const QString& nome) const;
     void Escrever(const QString& nome, const std::string& bytes) const;
 
@@ -47,4 +50,5 @@ protected:
 private:
     QTemporaryDir pasta_;
     QString pastaAnterior_;
+    QString arquivoDoPrograma_;
 };

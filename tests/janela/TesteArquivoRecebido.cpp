@@ -3,12 +3,17 @@
 #include "JanelaTeste.h"
 
 #include "ArquivoCfg.h"
+#include "ArquivoSoltado.h"
 #include "LinhaDeComando.h"
+#include "Plataforma.h"
+#include "Textos.h"
 #include "TBitBtn.h"
 #include "TSpinEdit.h"
 #include "TEdit.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QDropEvent>
 #include <QFile>
 #include <QLineEdit>
@@ -117,9 +122,103 @@ TEST_F(ArquivoRecebido, OpensAsOpenDoesWithTheQuestionFirstAndTheSameMessages)
         EXPECT_EQ(janela->Cartao.NumLinhas, caso.linhas);
         EXPECT_EQ(janela->EdtArquivo->text(), caso.linhas == 7 ? caso.arquivo : QString());
         EXPECT_EQ(janela->EdtNome->text(), "");
-        EXPECT_EQ(Bytes("Cfg.inf"), caso.lembrado ? Caminho(caso.arquivo).toStdString() : std::string());
+        EXPECT_EQ(Bytes("Cfg.inf"), caso.lembrado ? QDir::toNativeSeparators(Caminho(caso.arquivo)).toStdString() : std::string());
         EXPECT_TRUE(Salvo());
     }
+}
+
+// What one system makes of names and addresses the other has no such meaning for.
+class SistemaWindows : public ArquivoRecebido {
+protected:
+    static QString Recusa(const QString& caminho, const QString& dispositivo)
+    {
+        return QStringLiteral("\"%1\" não pode ser usado: %2 é o nome de um dispositivo do Windows, não de um arquivo. "
+                              "Escolha outro nome.")
+            .arg(caminho, dispositivo);
+    }
+};
+class SistemaLinux : public ArquivoRecebido {};
+
+// "Abrir com", a double-click on a card, or a prompt in the card's folder: wherever Windows starts
+// the program, its files stay beside it.
+TEST_F(SistemaWindows, AStartInTheCardsFolderKeepsCfgInfAndTheRecoveryBesideTheProgram)
+{
+    const QString programa = QFileInfo(ArquivoDoProgramaDoTeste()).absolutePath();
+    QTemporaryDir cartoes;
+    QFile cartao(cartoes.filePath("bom.cfg"));
+    ASSERT_TRUE(cartao.open(QIODevice::WriteOnly));
+    cartao.write(QByteArray::fromStdString(ConteudoArquivoCfg(Cartao(7))));
+    cartao.close();
+    QDir::setCurrent(cartoes.path());
+    EXPECT_EQ(QFileInfo(ArquivoDoPrograma()).canonicalFilePath(),
+              QFileInfo(QCoreApplication::applicationFilePath()).canonicalFilePath())
+        << "the running program's own file, whatever the working directory";
+
+    AbrirJanela({}, QStringLiteral("bom.cfg"));
+    EXPECT_EQ(janela->DirPrograma, programa + "/");
+    EXPECT_EQ(janela->Cartao.NumLinhas, 7);
+    EXPECT_EQ(Bytes("Cfg.inf"), QDir::toNativeSeparators(cartoes.filePath("bom.cfg")).toStdString());
+    SetaParaCima(janela->SpeLinhaFinal);
+    janela->GuardarRecuperacaoAgora();
+    EXPECT_TRUE(QFile::exists(Caminho("Recuperacao.cfg")));
+    EXPECT_EQ(QDir(cartoes.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"bom.cfg"})
+        << "nothing of the program's in the card's folder";
+    janela.reset();
+    QDir::setCurrent(programa);  // a folder in use cannot be removed
+}
+
+TEST_F(SistemaWindows, DeviceNamesAreRefusedUntouchedInOpenSaveTheCommandLineAndADrop)
+{
+    AbrirJanela();
+    dialogos->ArquivosParaAbrir = {Caminho("COM3.cfg")};
+    Clicar(janela->BitAbrir);
+    SetaParaCima(janela->SpeLinhaFinal);
+    dialogos->ArquivosParaSalvar = {Caminho("nul .txt")};
+    Clicar(janela->BitSalvar);
+    Soltar(janela.get(), {QUrl::fromLocalFile(Caminho("lpt1.CFG"))});
+    EXPECT_EQ(dialogos->Registro,
+              QStringList({"abrir: " + Textos::TituloAbrir, "aviso: " + Textos::ErroDeLeitura + "\n" + Recusa(Caminho("COM3.cfg"), "COM3"),
+                           "salvar: " + Textos::TituloSalvar, "erro: " + Recusa(Caminho("nul .txt"), "nul"),
+                           "aviso: " + Recusa(Caminho("lpt1.CFG"), "lpt1")}));
+    EXPECT_FALSE(Salvo()) << "the edit is still to be saved";
+    EXPECT_EQ(Bytes("Cfg.inf"), "");
+
+    const LinhaDeComando linha = InterpretarLinhaDeComando({"COM3.tar.gz"});
+    EXPECT_EQ(linha.Acao, LinhaDeComando::Pedido::ErroDeUso);
+    EXPECT_EQ(linha.Erro, Recusa("COM3.tar.gz", "COM3"));
+}
+
+TEST_F(SistemaLinux, DeviceNamesOfWindowsAreOrdinaryFiles)
+{
+    Escrever("COM3.cfg", ConteudoArquivoCfg(Cartao(7)));
+    AbrirJanela();
+    dialogos->ArquivosParaAbrir = {Caminho("COM3.cfg")};
+    Clicar(janela->BitAbrir);
+    EXPECT_EQ(janela->Cartao.NumLinhas, 7);
+    dialogos->ArquivosParaSalvar = {Caminho("nul .txt")};
+    SetaParaCima(janela->SpeLinhaFinal);
+    Clicar(janela->BitSalvar);
+    EXPECT_EQ(Bytes("nul .txt"), ConteudoArquivoCfg(janela->Cartao));
+    EXPECT_EQ(InterpretarLinhaDeComando({"COM3.tar.gz"}).Arquivo, "COM3.tar.gz");
+}
+
+// A file address with a host, as a file manager gives a share's file.
+TEST_F(SistemaWindows, AFileAddressWithAHostIsANetworkShare)
+{
+    QMimeData dados;
+    dados.setUrls({QUrl("file://servidor/pasta/cartao.cfg")});
+    const Soltura soltura = AnalisarSoltura(&dados);
+    EXPECT_EQ(soltura.Arquivo, QStringLiteral("//servidor/pasta/cartao.cfg"));
+    EXPECT_EQ(soltura.Recusa, "");
+}
+
+TEST_F(SistemaLinux, AFileAddressWithAHostIsAnotherComputers)
+{
+    QMimeData dados;
+    dados.setUrls({QUrl("file://outra-maquina/bom.cfg")});
+    const Soltura soltura = AnalisarSoltura(&dados);
+    EXPECT_FALSE(soltura.Arquivo.has_value());
+    EXPECT_EQ(soltura.Recusa, Textos::SolturaDeOutroComputador.arg("file://outra-maquina/bom.cfg"));
 }
 
 }  // namespace

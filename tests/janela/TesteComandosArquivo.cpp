@@ -86,7 +86,8 @@ protected:
         EXPECT_TRUE(Salvo());
     }
 
-    std::string PastaBytes() const { return QDir::current().absolutePath().toStdString() + "/"; }
+    // The program's folder as the pointer holds it, in the system's separators.
+    std::string PastaBytes() const { return QDir::toNativeSeparators(QDir::current().absolutePath() + "/").toStdString(); }
 };
 
 TEST_F(ComandosArquivo, SaveWritesTheCardThenShowsTheNameAndRemembersIt)

@@ -76,8 +76,8 @@ TEST_F(Inicio, TheProgramFolderComesFromTheProgramFileInTheCurrentDirectory)
 
 TEST_F(Inicio, WithoutTheProgramFileTheFolderIsEmptyAndNamesAreRelative)
 {
-    QFile::remove(Caminho(ArquivoDoPrograma()));
-    QDir().mkdir(Caminho(ArquivoDoPrograma()));  // a folder of that name does not count
+    QFile::remove(ArquivoDoProgramaDoTeste());
+    QDir().mkdir(ArquivoDoProgramaDoTeste());  // a folder of that name does not count
     AbrirJanela();
     EXPECT_EQ(janela->DirPrograma, "");
     EXPECT_EQ(janela->ArqCfgInf, "Cfg.inf");

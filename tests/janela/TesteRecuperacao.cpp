@@ -145,7 +145,7 @@ TEST_F(Recuperacao, AFileThatDoesNotReadIsRemovedWithoutAQuestion)
 TEST_F(Recuperacao, TwoCopiesInOneFolderKeepFilesOfTheirOwnAndADeadCopysFileIsOffered)
 {
     AbrirJanela();
-    TFrmConfig segunda(std::make_unique<DialogosRoteirizados>());
+    TFrmConfig segunda(std::make_unique<DialogosRoteirizados>(), {}, ArquivoDoProgramaDoTeste());
     QCoreApplication::processEvents();
     SetaParaCima(janela->SpeLinhaFinal, 2);
     segunda.SpeMaxGrupo->stepBy(1);

@@ -294,8 +294,6 @@ const Falha Tabela[] = {
              {{QUrl::fromLocalFile(t.Caminho("Config"))}, Textos::SolturaDePasta.arg(t.Caminho("Config"))},
              {{QUrl("https://exemplo.org/bom.cfg")},
               Textos::SolturaDeOutroComputador.arg("https://exemplo.org/bom.cfg")},
-             {{QUrl("file://outra-maquina/bom.cfg")},
-              Textos::SolturaDeOutroComputador.arg("file://outra-maquina/bom.cfg")},
          };
          t.AbrirJanela();
          for (const auto& recusa : recusas) {

@@ -1,6 +1,7 @@
 #include "Plataforma.h"
 
 #include "CaminhoDoSistema.h"
+#include "Console.h"
 
 #include <QDir>
 
@@ -14,13 +15,10 @@ QString ArquivoDoPrograma()
     return QStringLiteral("Ortelo");
 }
 
-// A name is the system's bytes, whatever the locale makes of them.
-QStringList ArgumentosDoSistema(int argc, char** argv)
+// A refused argument comes back with its own bytes, whatever they are.
+void ResponderLinhaDeComando(const QString& texto, bool erro)
 {
-    QStringList argumentos;
-    for (int i = 1; i < argc; ++i)
-        argumentos.append(CaminhoDeBytes(QByteArray(argv[i])));
-    return argumentos;
+    EscreverTexto(erro ? Fluxo::Erros : Fluxo::Saida, BytesDoCaminho(texto).toStdString());
 }
 
 // From the current folder's own bytes: Qt's absolute path would go through its lossy decoding.
@@ -38,6 +36,12 @@ bool EhPasta(const QString& caminho)
 {
     struct stat estado {};
     return ::stat(BytesDoCaminho(caminho).constData(), &estado) == 0 && S_ISDIR(estado.st_mode);
+}
+
+bool EnderecoAbrivel(const QUrl& endereco)
+{
+    return endereco.isLocalFile() &&
+           (endereco.host().isEmpty() || endereco.host().compare(QStringLiteral("localhost"), Qt::CaseInsensitive) == 0);
 }
 
 // QUrl::toLocalFile decodes the escapes as UTF-8, and a name that is not UTF-8 would become

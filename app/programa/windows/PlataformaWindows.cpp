@@ -1,29 +1,57 @@
 #include "Plataforma.h"
 
+#include "Console.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QFont>
+#include <QStringList>
 
 #include <windows.h>
-#include <shellapi.h>
+
+#include <string>
 
 QString ArquivoDoPrograma()
 {
-    return QStringLiteral("Ortelo.exe");
+    // Paths may be longer than MAX_PATH: the buffer grows until the whole path fits.
+    std::wstring caminho(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD tamanho = ::GetModuleFileNameW(nullptr, caminho.data(), static_cast<DWORD>(caminho.size()));
+        if (tamanho == 0)
+            return {};
+        if (tamanho < caminho.size())
+            return QDir::fromNativeSeparators(QString::fromWCharArray(caminho.data(), static_cast<qsizetype>(tamanho)));
+        caminho.resize(caminho.size() * 2);
+    }
 }
 
-// The system's own UTF-16 arguments: main's are in the ANSI code page, which cannot hold every
-// name a folder may have.
-QStringList ArgumentosDoSistema(int, char**)
+namespace {
+
+// The texts are wrapped for an 80-column console, and a box wraps them again: a line that goes on
+// a sentence (it starts in lower case) joins the one before it.
+QString TextoParaCaixa(const QString& texto)
 {
-    QStringList argumentos;
-    int quantos = 0;
-    if (wchar_t** lista = ::CommandLineToArgvW(::GetCommandLineW(), &quantos)) {
-        for (int i = 1; i < quantos; ++i)
-            argumentos.append(QString::fromWCharArray(lista[i]));
-        ::LocalFree(lista);
+    const QStringList linhas = texto.trimmed().split(QLatin1Char('\n'));
+    QString caixa = linhas.front();
+    for (qsizetype i = 1; i < linhas.size(); ++i) {
+        const QString& anterior = linhas[i - 1];
+        const bool continua = !anterior.isEmpty() && !anterior.startsWith(QLatin1Char(' ')) &&
+                              !linhas[i].isEmpty() && linhas[i].front().isLower();
+        caixa += (continua ? QLatin1Char(' ') : QLatin1Char('\n')) + linhas[i];
     }
-    return argumentos;
+    return caixa;
+}
+
+}  // namespace
+
+void ResponderLinhaDeComando(const QString& texto, bool erro)
+{
+    UsarConsoleDeQuemIniciou();
+    if (EscreverTexto(erro ? Fluxo::Erros : Fluxo::Saida, texto.toUtf8().toStdString()))
+        return;
+    // Started from the desktop, not a prompt: nothing would show the text but a box.
+    const std::wstring mensagem = TextoParaCaixa(texto).toStdWString();
+    ::MessageBoxW(nullptr, mensagem.c_str(), erro ? L"Erro!" : L"Ortelo", MB_OK | (erro ? MB_ICONERROR : MB_ICONINFORMATION));
 }
 
 QString CaminhoAbsoluto(const QString& caminho)
@@ -36,8 +64,14 @@ bool EhPasta(const QString& caminho)
     return QFileInfo(caminho).isDir();
 }
 
+// A file address with a host is a network share, opened as \\servidor\pasta\cartao.cfg.
+bool EnderecoAbrivel(const QUrl& endereco)
+{
+    return endereco.isLocalFile();
+}
+
 // Names are UTF-16 here, which the address's UTF-8 escapes hold whole; the drive letter loses the
-// address's leading slash.
+// address's leading slash, and a host's address becomes the share's path (//servidor/pasta/…).
 QString CaminhoDoEndereco(const QUrl& endereco)
 {
     return endereco.toLocalFile();

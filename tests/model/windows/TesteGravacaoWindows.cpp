@@ -1,13 +1,12 @@
 // Where the Windows save and read differ from the POSIX ones: attributes and access lists instead
-// of permission bits, other programs holding files, long and UTF-16 names, leftovers of
-// interrupted saves, and pointer files of older Windows programs.
+// of permission bits, other programs holding files, long and UTF-16 names, and leftovers of
+// interrupted saves.
 
 #include "Apoio.h"
 #include "CaminhoWindows.h"
 #include "GravacaoAtomica.h"
 #include "LeituraDeArquivo.h"
 #include "Segurador.h"
-#include "UltimoArquivo.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -236,13 +235,4 @@ TEST(GravacaoWindows, NamesOutsideTheAnsiCodePageAreSavedAndRead)
     GravarArquivoAtomico(alvo, "conteúdo");
     EXPECT_TRUE(std::filesystem::exists(std::filesystem::u8path(alvo))) << "the file has the name given";
     EXPECT_EQ(LerArquivoInteiro(alvo), "conteúdo");
-    const std::string ponteiro = pasta.Caminho("Cfg.inf");
-    GravarUltimoArquivo(ponteiro, alvo);
-    EXPECT_EQ(LerUltimoArquivo(ponteiro), alvo) << "Cfg.inf holds UTF-8";
-}
-
-TEST(GravacaoWindows, APointerFileThatIsNotUtf8IsReadAsWindows1252)
-{
-    EXPECT_EQ(InterpretarUltimoArquivo("C:\\Cart\xF5" "es\\a\x9C.cfg\r\n"), "C:\\Cartões\\aœ.cfg");
-    EXPECT_EQ(InterpretarUltimoArquivo("C:\\Cartões\\a.cfg"), "C:\\Cartões\\a.cfg") << "UTF-8 stays as it is";
 }
