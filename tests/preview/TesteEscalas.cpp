@@ -115,11 +115,11 @@ TEST_P(Escalas, CelulasIguaisTemOsMesmosPixelsEmTodoOCartao)
                 const Retangulo celula = NaTela(RetanguloCelula(linha, coluna));
                 std::string conteudo(1, esperado);
                 if (esperado == '#') {
-                    conteudo = std::to_string(NumeroDoItem(linha, 1, 90, ++divisao));
+                    const std::string numero = std::to_string(NumeroDoItem(linha, 1, 90, ++divisao));
                     EXPECT_EQ(LerTexto(imagem, RetanguloCelula(linha, coluna), DxNumero, TamanhoFonteGrupo, Vermelho,
                                        escala()),
-                              conteudo);
-                    conteudo.insert(0, "#");
+                              numero);
+                    conteudo += numero;  // "#" and the number
                 } else if (esperado != '-') {
                     EXPECT_TRUE(MolduraDe(imagem, celula, e, Vermelho));
                     if (esperado == '.') {
