@@ -6,7 +6,6 @@
 #include "Superficie.h"
 
 #include <algorithm>
-#include <cmath>
 
 constexpr int LarguraCartao = 240;
 constexpr int AlturaCartao = 850;
@@ -59,7 +58,11 @@ constexpr Retangulo RetanguloContorno(int numLinhas)
 // size come out equal wherever they lie: the twelve cells of a line, every timing mark.
 inline long long PixelDoDispositivo(long long valor, double escala)
 {
-    return static_cast<long long>(std::floor(static_cast<double>(valor) * escala + 0.5));
+    // Rounded half up. The floor taken by truncation: std::floor is a library call on plain
+    // x86-64, and a redraw rounds some twenty thousand edges.
+    const double escalado = static_cast<double>(valor) * escala + 0.5;
+    const auto truncado = static_cast<long long>(escalado);
+    return truncado - (escalado < static_cast<double>(truncado) ? 1 : 0);
 }
 
 inline Retangulo RetanguloNoDispositivo(const Retangulo& r, double escala)

@@ -103,6 +103,7 @@ void SuperficieImagem::CriarImagem()
     for (int i = 0; i <= AlturaGlifo; ++i)
         bordasLinhas_[static_cast<std::size_t>(i)] = static_cast<int>(PixelDoDispositivo(i, escala_));
     avancoNoDispositivo_ = static_cast<int>(PixelDoDispositivo(AvancoGlifo, escala_));
+    faixasProntas_ = false;
 }
 
 Retangulo SuperficieImagem::DentroDaSuperficie(const Retangulo& r) const
@@ -245,6 +246,18 @@ void SuperficieImagem::Moldurar(const Retangulo& original)
     if (escala_ != 1.0) {
         // Edges of whole device pixels along the inside, the same on every frame.
         const int e = EspessuraDaMoldura(escala_);
+        if (CabeNaSuperficie(r) && r.Direita - r.Esquerda >= 2 * e && r.Base - r.Topo >= 2 * e) {
+            for (int y = r.Topo; y < r.Topo + e; ++y)
+                pixels.Faixa(y, r.Esquerda, r.Direita, pincel_);
+            for (int y = r.Topo + e; y < r.Base - e; ++y) {
+                Indice* linha = pixels.Linha(y);
+                std::memset(linha + r.Esquerda, pincel_, static_cast<std::size_t>(e));
+                std::memset(linha + r.Direita - e, pincel_, static_cast<std::size_t>(e));
+            }
+            for (int y = r.Base - e; y < r.Base; ++y)
+                pixels.Faixa(y, r.Esquerda, r.Direita, pincel_);
+            return;
+        }
         Pintar(pixels, {r.Esquerda, r.Topo, r.Direita, std::min(r.Topo + e, r.Base)}, pincel_);
         Pintar(pixels, {r.Esquerda, std::max(r.Base - e, r.Topo), r.Direita, r.Base}, pincel_);
         Pintar(pixels, {r.Esquerda, r.Topo, std::min(r.Esquerda + e, r.Direita), r.Base}, pincel_);
@@ -337,10 +350,25 @@ void SuperficieImagem::EscreverTextoNaEscala(const Retangulo& recorte, int x, in
     const long long topo =
         celula.Topo + PixelDoDispositivo(static_cast<long long>(y) + recuoFonte_ - recorte.Topo, escala_);
     long long esquerda = celula.Esquerda + PixelDoDispositivo(static_cast<long long>(x) - recorte.Esquerda, escala_);
+    const bool linhasInteiras = topo >= area.Topo && topo + bordasLinhas_[AlturaGlifo] <= area.Base;
+    if (!faixasProntas_ || corFaixas_ != corFonte_ || fundoFaixas_ != pincel_)
+        PrepararFaixasGlifo();
+    const auto avanco = static_cast<std::size_t>(avancoNoDispositivo_);
     for (const char caractere : texto) {
         if (esquerda >= area.Direita)
             break;  // the rest is clipped away
         const Glifo& glifo = GlifoOuEmBranco(caractere);
+        if (linhasInteiras && esquerda >= area.Esquerda && esquerda + avancoNoDispositivo_ <= area.Direita) {
+            // A whole character inside the clip: one prepared span per device row.
+            for (int gy = 0; gy < AlturaGlifo; ++gy) {
+                const Indice* faixa = faixasNaEscala_[glifo[static_cast<std::size_t>(gy)]].data();
+                for (long long linha = topo + bordasLinhas_[static_cast<std::size_t>(gy)];
+                     linha < topo + bordasLinhas_[static_cast<std::size_t>(gy) + 1]; ++linha)
+                    std::memcpy(pixels.Linha(static_cast<int>(linha)) + esquerda, faixa, avanco);
+            }
+            esquerda += avancoNoDispositivo_;
+            continue;
+        }
         for (int gy = 0; gy < AlturaGlifo; ++gy) {
             const long long primeira = std::max<long long>(topo + bordasLinhas_[static_cast<std::size_t>(gy)], area.Topo);
             const long long ultima = std::min<long long>(topo + bordasLinhas_[static_cast<std::size_t>(gy) + 1], area.Base);
@@ -367,6 +395,14 @@ void SuperficieImagem::PrepararFaixasGlifo()
         for (int gx = 0; gx < AvancoGlifo; ++gx)
             faixasGlifo_[bits][static_cast<std::size_t>(gx)] =
                 gx < LarguraGlifo && (bits >> (LarguraGlifo - 1 - gx)) & 1U ? corFonte_ : pincel_;
+    if (escala_ != 1.0) {
+        for (unsigned bits = 0; bits < faixasNaEscala_.size(); ++bits)
+            for (int gx = 0; gx < LarguraGlifo + 1; ++gx)
+                for (int x = bordasColunas_[static_cast<std::size_t>(gx)];
+                     x < (gx < LarguraGlifo ? bordasColunas_[static_cast<std::size_t>(gx) + 1] : avancoNoDispositivo_); ++x)
+                    faixasNaEscala_[bits][static_cast<std::size_t>(x)] =
+                        gx < LarguraGlifo && (bits >> (LarguraGlifo - 1 - gx)) & 1U ? corFonte_ : pincel_;
+    }
     corFaixas_ = corFonte_;
     fundoFaixas_ = pincel_;
     faixasProntas_ = true;

@@ -114,6 +114,9 @@ private:
     int tamanhoFonte_ = 0;
     int recuoFonte_ = RecuoSuperior(0);
     std::array<FaixaGlifo, 1U << LarguraGlifo> faixasGlifo_{};
+    // The same on a scaled picture: each glyph row as the device pixels of one character's advance.
+    using FaixaGlifoNaEscala = std::array<Indice, AvancoGlifo * 8>;  // 8, the largest scale
+    std::array<FaixaGlifoNaEscala, 1U << LarguraGlifo> faixasNaEscala_{};
     Indice corFaixas_ = 0;
     Indice fundoFaixas_ = 0;
     bool faixasProntas_ = false;
