@@ -73,9 +73,11 @@ QRect TImagemCartao::AreaCursor() const
 
 QRect TImagemCartao::AreaARepintar() const
 {
-    // On a scaled screen the cursor's device pixels may reach a fraction past its area.
+    // On a scaled screen the cursor's device pixels may reach a fraction past its area. The
+    // widget's own ratio, not the picture's: a focus change while the window goes reaches here
+    // after the picture has gone.
     constexpr int margem = 2;
-    return imagem_.devicePixelRatio() == 1.0 ? AreaCursor() : AreaCursor().adjusted(-margem, -margem, margem, margem);
+    return devicePixelRatioF() == 1.0 ? AreaCursor() : AreaCursor().adjusted(-margem, -margem, margem, margem);
 }
 
 // The area of AreaCursor on the device pixels of the cell itself: the gaps above and below as
