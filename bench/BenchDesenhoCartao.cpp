@@ -31,6 +31,18 @@ void RedesenhoPiorCasoNaImagem(benchmark::State& estado)
 }
 BENCHMARK(RedesenhoPiorCasoNaImagem)->Unit(benchmark::kMicrosecond);
 
+// The same on a screen that scales: the argument is the scale in percent.
+void RedesenhoPiorCasoNaEscala(benchmark::State& estado)
+{
+    TCartao cartao = CartaoPiorCaso();
+    SuperficieImagem superficie(static_cast<double>(estado.range(0)) / 100);
+    for (auto _ : estado) {
+        DesenharCartao(superficie, cartao, cartao.NumLinhas, 0xF0F0F0);
+        benchmark::DoNotOptimize(superficie.Imagem().constBits());
+    }
+}
+BENCHMARK(RedesenhoPiorCasoNaEscala)->Arg(125)->Arg(150)->Arg(200)->Unit(benchmark::kMicrosecond);
+
 void RedesenhoPiorCasoSoDisposicao(benchmark::State& estado)
 {
     TCartao cartao = CartaoPiorCaso();

@@ -51,3 +51,35 @@ constexpr Retangulo RetanguloContorno(int numLinhas)
 {
     return {25, 2, 225, LimitarCoordenada(9LL * numLinhas + 20)};
 }
+
+// The picture on a screen of escala device pixels per picture pixel (Qt's device pixel ratio:
+// 1.25 for a screen at 125 %). Every rectangle keeps its left and top edge at the nearest device
+// pixel and gets the size of its own width and height scaled and rounded, so rectangles of equal
+// size come out equal wherever they lie: the twelve cells of a line, every timing mark.
+inline long long PixelDoDispositivo(long long valor, double escala)
+{
+    // Rounded half up. The floor taken by truncation: std::floor is a library call on plain
+    // x86-64, and a redraw rounds some twenty thousand edges.
+    const double escalado = static_cast<double>(valor) * escala + 0.5;
+    const auto truncado = static_cast<long long>(escalado);
+    return truncado - (escalado < static_cast<double>(truncado) ? 1 : 0);
+}
+
+inline Retangulo RetanguloNoDispositivo(const Retangulo& r, double escala)
+{
+    if (escala == 1.0)
+        return r;
+    // Kept inside int whatever the rectangle: the bound lies far outside any surface.
+    const auto limitar = [](long long valor) { return static_cast<int>(std::clamp(valor, -(1LL << 30), 1LL << 30)); };
+    const long long esquerda = PixelDoDispositivo(r.Esquerda, escala);
+    const long long topo = PixelDoDispositivo(r.Topo, escala);
+    const long long largura = PixelDoDispositivo(static_cast<long long>(r.Direita) - r.Esquerda, escala);
+    const long long altura = PixelDoDispositivo(static_cast<long long>(r.Base) - r.Topo, escala);
+    return {limitar(esquerda), limitar(topo), limitar(esquerda + largura), limitar(topo + altura)};
+}
+
+// A frame's edges are whole device pixels, so every frame on one screen is equally thick.
+inline int EspessuraDaMoldura(double escala)
+{
+    return std::max(1, static_cast<int>(escala));
+}

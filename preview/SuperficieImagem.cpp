@@ -6,20 +6,11 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
+#include <cstddef>
 #include <cstring>
 
 namespace {
-
-Retangulo DentroDaSuperficie(const Retangulo& r)
-{
-    return {std::max(r.Esquerda, 0), std::max(r.Topo, 0), std::min(r.Direita, LarguraCartao),
-            std::min(r.Base, AlturaCartao)};
-}
-
-bool CabeNaSuperficie(const Retangulo& r)
-{
-    return r.Esquerda >= 0 && r.Topo >= 0 && r.Direita <= LarguraCartao && r.Base <= AlturaCartao;
-}
 
 // A glyph row or column index held to 0 .. limite; 64-bit so that a text point near the int
 // limits cannot overflow.
@@ -34,8 +25,8 @@ int LimitarIndice(long long valor, int limite)
 // detach check, which costs more than the pixels themselves. Small enough to pass by value.
 class SuperficieImagem::Pixels {
 public:
-    explicit Pixels(uchar* inicio) : inicio_(inicio) {}
-    Indice* Linha(int y) const { return inicio_ + y * PassoDaLinha; }
+    Pixels(uchar* inicio, int passo) : inicio_(inicio), passo_(passo) {}
+    Indice* Linha(int y) const { return inicio_ + static_cast<std::ptrdiff_t>(y) * passo_; }
     // x = esquerda .. direita - 1 of row y, all on the surface. Written sixteen or eight pixels at a
     // time, the last ones overlapping those before: a 12-pixel cell row is two stores. Measured, this
     // beats memset even on the 240-pixel rows of the background.
@@ -69,15 +60,65 @@ public:
 
 private:
     uchar* inicio_;
+    int passo_;
 };
 
-SuperficieImagem::SuperficieImagem()
-    : imagem_(LarguraCartao, AlturaCartao, QImage::Format_Indexed8)
+SuperficieImagem::SuperficieImagem(double escala) : escala_(EscalaPara(escala))
 {
-    Q_ASSERT(imagem_.bytesPerLine() == PassoDaLinha);
+    CriarImagem();
     pincel_ = IndiceDaCor(Branco);
     corFonte_ = IndiceDaCor(Preto);
     imagem_.fill(pincel_);
+}
+
+double SuperficieImagem::EscalaPara(double razaoDoDispositivo)
+{
+    if (!(razaoDoDispositivo > 1.0))  // NaN too
+        return 1.0;
+    return std::min(razaoDoDispositivo, 8.0);
+}
+
+void SuperficieImagem::DefinirEscala(double escala)
+{
+    escala = EscalaPara(escala);
+    if (escala == escala_)
+        return;
+    escala_ = escala;
+    CriarImagem();
+    imagem_.fill(pincel_);
+}
+
+void SuperficieImagem::CriarImagem()
+{
+    const Retangulo tamanho = RetanguloNoDispositivo(RetanguloSuperficie, escala_);
+    largura_ = tamanho.Direita;
+    altura_ = tamanho.Base;
+    imagem_ = QImage(largura_, altura_, QImage::Format_Indexed8);
+    imagem_.setColorTable(QList<QRgb>(cores_.begin(), cores_.begin() + quantasCores_));
+    imagem_.setDevicePixelRatio(escala_);
+    passo_ = static_cast<int>(imagem_.bytesPerLine());
+    dados_ = nullptr;
+    for (int i = 0; i <= LarguraGlifo; ++i)
+        bordasColunas_[static_cast<std::size_t>(i)] = static_cast<int>(PixelDoDispositivo(i, escala_));
+    for (int i = 0; i <= AlturaGlifo; ++i)
+        bordasLinhas_[static_cast<std::size_t>(i)] = static_cast<int>(PixelDoDispositivo(i, escala_));
+    avancoNoDispositivo_ = static_cast<int>(PixelDoDispositivo(AvancoGlifo, escala_));
+    faixasProntas_ = false;
+}
+
+Retangulo SuperficieImagem::DentroDaSuperficie(const Retangulo& r) const
+{
+    return {std::max(r.Esquerda, 0), std::max(r.Topo, 0), std::min(r.Direita, largura_), std::min(r.Base, altura_)};
+}
+
+bool SuperficieImagem::CabeNaSuperficie(const Retangulo& r) const
+{
+    return r.Esquerda >= 0 && r.Topo >= 0 && r.Direita <= largura_ && r.Base <= altura_;
+}
+
+SuperficieImagem::Pixels SuperficieImagem::PixelsParaEscrever()
+{
+    return Pixels(Dados(), passo_);
 }
 
 uchar* SuperficieImagem::Dados()
@@ -153,7 +194,7 @@ void SuperficieImagem::DefinirPincel(Cor cor)
     pincelAnterior_ = anterior;
 }
 
-void SuperficieImagem::Pintar(Pixels pixels, Retangulo r, Indice cor)
+void SuperficieImagem::Pintar(Pixels pixels, Retangulo r, Indice cor) const
 {
     const Retangulo area = DentroDaSuperficie(r);
     if (Vazio(area))
@@ -164,7 +205,7 @@ void SuperficieImagem::Pintar(Pixels pixels, Retangulo r, Indice cor)
 
 void SuperficieImagem::Preencher(const Retangulo& r)
 {
-    Pintar(Pixels(Dados()), r, pincel_);
+    Pintar(PixelsParaEscrever(), RetanguloNoDispositivo(r, escala_), pincel_);
 }
 
 void SuperficieImagem::PreencherDoisPlanos(Cor corFundo, const Retangulo& fundo, Cor corFrente,
@@ -174,9 +215,9 @@ void SuperficieImagem::PreencherDoisPlanos(Cor corFundo, const Retangulo& fundo,
     // background and the white card would otherwise write most pixels twice.
     const Indice corDeFundo = IndiceDaCor(corFundo);
     pincel_ = IndiceDaCor(corFrente, corDeFundo);
-    const Pixels pixels(Dados());
-    const Retangulo a = DentroDaSuperficie(fundo);
-    Retangulo f = DentroDaSuperficie(frente);
+    const Pixels pixels = PixelsParaEscrever();
+    const Retangulo a = DentroDaSuperficie(RetanguloNoDispositivo(fundo, escala_));
+    Retangulo f = DentroDaSuperficie(RetanguloNoDispositivo(frente, escala_));
     if (Vazio(f))
         f = {0, 0, 0, 0};
     const int topo = std::min(Vazio(a) ? f.Topo : a.Topo, f.Topo);
@@ -196,11 +237,33 @@ void SuperficieImagem::PreencherDoisPlanos(Cor corFundo, const Retangulo& fundo,
     }
 }
 
-void SuperficieImagem::Moldurar(const Retangulo& r)
+void SuperficieImagem::Moldurar(const Retangulo& original)
 {
+    const Retangulo r = RetanguloNoDispositivo(original, escala_);
     if (Vazio(r))
         return;
-    const Pixels pixels(Dados());
+    const Pixels pixels = PixelsParaEscrever();
+    if (escala_ != 1.0) {
+        // Edges of whole device pixels along the inside, the same on every frame.
+        const int e = EspessuraDaMoldura(escala_);
+        if (CabeNaSuperficie(r) && r.Direita - r.Esquerda >= 2 * e && r.Base - r.Topo >= 2 * e) {
+            for (int y = r.Topo; y < r.Topo + e; ++y)
+                pixels.Faixa(y, r.Esquerda, r.Direita, pincel_);
+            for (int y = r.Topo + e; y < r.Base - e; ++y) {
+                Indice* linha = pixels.Linha(y);
+                std::memset(linha + r.Esquerda, pincel_, static_cast<std::size_t>(e));
+                std::memset(linha + r.Direita - e, pincel_, static_cast<std::size_t>(e));
+            }
+            for (int y = r.Base - e; y < r.Base; ++y)
+                pixels.Faixa(y, r.Esquerda, r.Direita, pincel_);
+            return;
+        }
+        Pintar(pixels, {r.Esquerda, r.Topo, r.Direita, std::min(r.Topo + e, r.Base)}, pincel_);
+        Pintar(pixels, {r.Esquerda, std::max(r.Base - e, r.Topo), r.Direita, r.Base}, pincel_);
+        Pintar(pixels, {r.Esquerda, r.Topo, std::min(r.Esquerda + e, r.Direita), r.Base}, pincel_);
+        Pintar(pixels, {std::max(r.Direita - e, r.Esquerda), r.Topo, r.Direita, r.Base}, pincel_);
+        return;
+    }
     if (CabeNaSuperficie(r)) {
         // A cell frame: every edge on the picture, so no edge needs clipping.
         pixels.Faixa(r.Topo, r.Esquerda, r.Direita, pincel_);
@@ -230,7 +293,11 @@ void SuperficieImagem::DefinirFonte(std::string_view, int tamanho, Cor cor)
 
 void SuperficieImagem::EscreverTexto(const Retangulo& recorte, int x, int y, std::string_view texto)
 {
-    const Pixels pixels(Dados());
+    if (escala_ != 1.0) {
+        EscreverTextoNaEscala(recorte, x, y, texto);
+        return;
+    }
+    const Pixels pixels = PixelsParaEscrever();
     const Retangulo area = DentroDaSuperficie(recorte);
     if (Vazio(area))
         return;
@@ -269,6 +336,58 @@ void SuperficieImagem::EscreverTexto(const Retangulo& recorte, int x, int y, std
     }
 }
 
+void SuperficieImagem::EscreverTextoNaEscala(const Retangulo& recorte, int x, int y, std::string_view texto)
+{
+    // The text point is taken from the clip's corner, so a text placed alike in two equal cells
+    // (a cell's letter, a line's number) lands on the same device pixels in each.
+    const Retangulo celula = RetanguloNoDispositivo(recorte, escala_);
+    const Pixels pixels = PixelsParaEscrever();
+    const Retangulo area = DentroDaSuperficie(celula);
+    if (Vazio(area))
+        return;
+    Pintar(pixels, area, pincel_);
+
+    const long long topo =
+        celula.Topo + PixelDoDispositivo(static_cast<long long>(y) + recuoFonte_ - recorte.Topo, escala_);
+    long long esquerda = celula.Esquerda + PixelDoDispositivo(static_cast<long long>(x) - recorte.Esquerda, escala_);
+    const bool linhasInteiras = topo >= area.Topo && topo + bordasLinhas_[AlturaGlifo] <= area.Base;
+    if (!faixasProntas_ || corFaixas_ != corFonte_ || fundoFaixas_ != pincel_)
+        PrepararFaixasGlifo();
+    const auto avanco = static_cast<std::size_t>(avancoNoDispositivo_);
+    for (const char caractere : texto) {
+        if (esquerda >= area.Direita)
+            break;  // the rest is clipped away
+        const Glifo& glifo = GlifoOuEmBranco(caractere);
+        if (linhasInteiras && esquerda >= area.Esquerda && esquerda + avancoNoDispositivo_ <= area.Direita) {
+            // A whole character inside the clip: one prepared span per device row.
+            for (int gy = 0; gy < AlturaGlifo; ++gy) {
+                const Indice* faixa = faixasNaEscala_[glifo[static_cast<std::size_t>(gy)]].data();
+                for (long long linha = topo + bordasLinhas_[static_cast<std::size_t>(gy)];
+                     linha < topo + bordasLinhas_[static_cast<std::size_t>(gy) + 1]; ++linha)
+                    std::memcpy(pixels.Linha(static_cast<int>(linha)) + esquerda, faixa, avanco);
+            }
+            esquerda += avancoNoDispositivo_;
+            continue;
+        }
+        for (int gy = 0; gy < AlturaGlifo; ++gy) {
+            const long long primeira = std::max<long long>(topo + bordasLinhas_[static_cast<std::size_t>(gy)], area.Topo);
+            const long long ultima = std::min<long long>(topo + bordasLinhas_[static_cast<std::size_t>(gy) + 1], area.Base);
+            for (int gx = 0; gx < LarguraGlifo; ++gx) {
+                if (!PixelDoGlifo(glifo, gy, gx))
+                    continue;
+                const long long de = std::max<long long>(esquerda + bordasColunas_[static_cast<std::size_t>(gx)], area.Esquerda);
+                const long long ate =
+                    std::min<long long>(esquerda + bordasColunas_[static_cast<std::size_t>(gx) + 1], area.Direita);
+                if (de >= ate)
+                    continue;
+                for (long long linha = primeira; linha < ultima; ++linha)
+                    pixels.Faixa(static_cast<int>(linha), static_cast<int>(de), static_cast<int>(ate), corFonte_);
+            }
+        }
+        esquerda += avancoNoDispositivo_;
+    }
+}
+
 void SuperficieImagem::PrepararFaixasGlifo()
 {
     // Every row a glyph can have (three bits), followed by the blank column, in the current colours.
@@ -276,6 +395,14 @@ void SuperficieImagem::PrepararFaixasGlifo()
         for (int gx = 0; gx < AvancoGlifo; ++gx)
             faixasGlifo_[bits][static_cast<std::size_t>(gx)] =
                 gx < LarguraGlifo && (bits >> (LarguraGlifo - 1 - gx)) & 1U ? corFonte_ : pincel_;
+    if (escala_ != 1.0) {
+        for (unsigned bits = 0; bits < faixasNaEscala_.size(); ++bits)
+            for (int gx = 0; gx < LarguraGlifo + 1; ++gx)
+                for (int x = bordasColunas_[static_cast<std::size_t>(gx)];
+                     x < (gx < LarguraGlifo ? bordasColunas_[static_cast<std::size_t>(gx) + 1] : avancoNoDispositivo_); ++x)
+                    faixasNaEscala_[bits][static_cast<std::size_t>(x)] =
+                        gx < LarguraGlifo && (bits >> (LarguraGlifo - 1 - gx)) & 1U ? corFonte_ : pincel_;
+    }
     corFaixas_ = corFonte_;
     fundoFaixas_ = pincel_;
     faixasProntas_ = true;
@@ -294,12 +421,37 @@ void SuperficieImagem::EscreverGlifo(Pixels pixels, const Glifo& glifo, int topo
     }
 }
 
-void PintarImagemDoCartao(QPainter& pintor, const QRect& area, const QImage& imagem)
+void PintarImagemDoCartao(QPainter& pintor, const QRect& area, const QImage& imagem, std::span<const QRect> realces,
+                          QRgb corRealce)
 {
     constexpr int AlturaFaixa = 64;
-    const QRect parte = area & imagem.rect();
+    const qreal escala = imagem.devicePixelRatio();
+    // The device pixels that show any part of the area.
+    const QRect noDispositivo =
+        escala == 1.0 ? area
+                      : QRect(QPoint(static_cast<int>(std::floor(area.left() * escala)),
+                                     static_cast<int>(std::floor(area.top() * escala))),
+                              QPoint(static_cast<int>(std::ceil((area.right() + 1) * escala)) - 1,
+                                     static_cast<int>(std::ceil((area.bottom() + 1) * escala)) - 1));
+    const QRect parte = noDispositivo & imagem.rect();
     for (int y = parte.top(); y <= parte.bottom(); y += AlturaFaixa) {
         const QRect faixa(parte.left(), y, parte.width(), std::min(AlturaFaixa, parte.bottom() + 1 - y));
-        pintor.drawImage(faixa.topLeft(), imagem.copy(faixa).convertToFormat(QImage::Format_RGB32));
+        QImage pixels = imagem.copy(faixa).convertToFormat(QImage::Format_RGB32);
+        for (const QRect& realce : realces) {
+            const QRect sobre = realce & faixa;
+            for (int ry = sobre.top(); ry <= sobre.bottom(); ++ry) {
+                QRgb* linha = reinterpret_cast<QRgb*>(pixels.scanLine(ry - faixa.top()));
+                std::fill(linha + (sobre.left() - faixa.left()), linha + (sobre.right() + 1 - faixa.left()), corRealce);
+            }
+        }
+        if (escala == 1.0) {
+            pintor.drawImage(faixa.topLeft(), pixels);
+        } else {
+            // Given in the painter's units, the band's rectangle maps back onto the very device
+            // pixels it came from: Qt copies it one to one, with nothing to resample.
+            pintor.drawImage(QRectF(faixa.left() / escala, faixa.top() / escala, faixa.width() / escala,
+                                    faixa.height() / escala),
+                             pixels, QRectF(0, 0, faixa.width(), faixa.height()));
+        }
     }
 }

@@ -25,7 +25,7 @@ constexpr int PassoLinha = 9;
 TImagemCartao::TImagemCartao(const QImage& imagem, const TCartao& cartao, QWidget* pai)
     : QWidget(pai), imagem_(imagem), cartao_(cartao)
 {
-    setFixedSize(imagem.size());
+    setFixedSize(LarguraCartao, AlturaCartao);
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Only Tab brings the focus here: a mouse press keeps the focus where it was, as before.
     setFocusPolicy(Qt::TabFocus);
@@ -71,6 +71,28 @@ QRect TImagemCartao::AreaCursor() const
     return QRect(QPoint(celula.Esquerda - 2, celula.Topo - 1), QPoint(celula.Direita + 1, celula.Base));
 }
 
+QRect TImagemCartao::AreaARepintar() const
+{
+    // On a scaled screen the cursor's device pixels may reach a fraction past its area. The
+    // widget's own ratio, not the picture's: a focus change while the window goes reaches here
+    // after the picture has gone.
+    constexpr int margem = 2;
+    return devicePixelRatioF() == 1.0 ? AreaCursor() : AreaCursor().adjusted(-margem, -margem, margem, margem);
+}
+
+// The area of AreaCursor on the device pixels of the cell itself: the gaps above and below as
+// thick as a frame, twice that at the sides.
+std::array<QRect, 4> TImagemCartao::LadosDoCursor() const
+{
+    const double escala = imagem_.devicePixelRatio();
+    const Retangulo celula = RetanguloNoDispositivo(RetanguloCelula(linha_, coluna_), escala);
+    const int e = EspessuraDaMoldura(escala);
+    const QRect area(QPoint(celula.Esquerda - 2 * e, celula.Topo - e), QPoint(celula.Direita + 2 * e - 1, celula.Base + e - 1));
+    return {QRect(area.left(), area.top(), area.width(), e), QRect(area.left(), area.bottom() - e + 1, area.width(), e),
+            QRect(area.left(), area.top(), 2 * e, area.height()),
+            QRect(area.right() - 2 * e + 1, area.top(), 2 * e, area.height())};
+}
+
 bool TImagemCartao::CelulaIgnorada(int indice) const
 {
     return indice >= 0 && indice < CelulasDaGrade && cartao_.Mascara[indice + 1] == Mascarado;
@@ -89,10 +111,10 @@ void TImagemCartao::MoverCursor(int linha, int coluna)
     coluna = std::clamp(coluna, 1, ColunasPorLinha);
     if (linha == linha_ && coluna == coluna_)
         return;
-    update(AreaCursor());
+    update(AreaARepintar());
     linha_ = linha;
     coluna_ = coluna;
-    update(AreaCursor());
+    update(AreaARepintar());
     if (hasFocus())
         emit CursorMostrado(AreaCursor());
     AnunciarSeMudou();
@@ -129,15 +151,14 @@ void TImagemCartao::AnunciarSeMudou()
 
 void TImagemCartao::paintEvent(QPaintEvent* evento)
 {
+    // Checked here rather than on the screen's events, which Qt 6.4 does not send for every change
+    // of scale: a picture for another scale would be resampled.
+    if (SuperficieImagem::EscalaPara(devicePixelRatioF()) != imagem_.devicePixelRatio())
+        emit EscalaDaTelaMudou(devicePixelRatioF());
     QPainter pintor(this);
-    PintarImagemDoCartao(pintor, evento->rect(), imagem_);
-    if (hasFocus()) {
-        const QRect area = AreaCursor();
-        pintor.fillRect(area.left(), area.top(), area.width(), 1, CorCursor);
-        pintor.fillRect(area.left(), area.bottom(), area.width(), 1, CorCursor);
-        pintor.fillRect(area.left(), area.top(), 2, area.height(), CorCursor);
-        pintor.fillRect(area.right() - 1, area.top(), 2, area.height(), CorCursor);
-    }
+    const std::array<QRect, 4> cursor = LadosDoCursor();
+    PintarImagemDoCartao(pintor, evento->rect(), imagem_, hasFocus() ? std::span<const QRect>(cursor) : std::span<const QRect>(),
+                         CorCursor.rgb());
 }
 
 // The cursor is the picture's point of interest: the scroll box keeps it in view when Tab
@@ -194,12 +215,12 @@ void TImagemCartao::focusInEvent(QFocusEvent* evento)
     // move or a toggle, hands the focus to the cell itself.
     celulaAnunciada_ = -1;
     descricaoAnunciada_ = DescricaoCursor();
-    update(AreaCursor());
+    update(AreaARepintar());
     emit CursorMostrado(AreaCursor());
 }
 
 void TImagemCartao::focusOutEvent(QFocusEvent* evento)
 {
     QWidget::focusOutEvent(evento);
-    update(AreaCursor());
+    update(AreaARepintar());
 }

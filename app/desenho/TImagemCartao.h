@@ -4,6 +4,8 @@
 #include <QRect>
 #include <QWidget>
 
+#include <array>
+
 struct TCartao;
 
 // Shows the card picture at its own size and reports mouse presses in picture coordinates.
@@ -11,6 +13,9 @@ struct TCartao;
 // Home/End and Page Up/Down move it, and Space reports a press on that cell (Shift+Space a
 // right-button press), so the keyboard goes through the very handler the mouse does. The cursor
 // is drawn over the picture, never into it, and only while the picture has the focus.
+//
+// The picture comes in the screen's own pixels (its device pixel ratio): a screen of another scale
+// asks for it again before it is painted, and the cursor is placed on those pixels too.
 class TImagemCartao : public QWidget {
     Q_OBJECT
 public:
@@ -37,6 +42,9 @@ signals:
     void MouseDown(Qt::MouseButton botao, Qt::KeyboardModifiers teclas, int x, int y);
     // The area of the cursor frame after a move or on taking the focus, for the scroll box to show.
     void CursorMostrado(const QRect& area);
+    // The picture is about to be painted on a screen of another scale: it is to be drawn for that
+    // device pixel ratio before the paint goes on.
+    void EscalaDaTelaMudou(double razaoDoDispositivo);
 
 protected:
     void paintEvent(QPaintEvent* evento) override;
@@ -49,6 +57,10 @@ private:
     int LinhasDoCartao() const;
     int LinhasPorPagina() const;
     QRect AreaCursor() const;
+    // What a change of the cursor repaints: its area and the device pixels round it.
+    QRect AreaARepintar() const;
+    // The cursor's four sides in the picture's device pixels.
+    std::array<QRect, 4> LadosDoCursor() const;
     void MoverCursor(int linha, int coluna);
     void AnunciarSeMudou();
 

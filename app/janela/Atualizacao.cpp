@@ -69,7 +69,24 @@ void TFrmConfig::Canvas()
     const int numLinhas = EdtNumLinha->text().toInt();
     Cartao.NumLinhas = numLinhas;
 
-    const QColor face = palette().color(QPalette::Button);
-    DesenharCartao(superficie_, Cartao, numLinhas, DeQRgb(face.rgb()));
+    superficie_.DefinirEscala(ImgCartao->devicePixelRatioF());
+    DesenharCartao(superficie_, Cartao, numLinhas, FaceDoBotao());
     ImgCartao->ConteudoMudou();
+}
+
+Cor TFrmConfig::FaceDoBotao() const
+{
+    return DeQRgb(palette().color(QPalette::Button).rgb());
+}
+
+void TFrmConfig::RedesenharNaEscala(double razaoDoDispositivo)
+{
+    // The screen changed, not the card: the same picture in the new screen's pixels. Drawn from a
+    // copy, so the label positions a mask selection toggled keep what the operator made of them,
+    // and with the selection's cells painted again as they stood.
+    superficie_.DefinirEscala(razaoDoDispositivo);
+    TCartao copia = Cartao;
+    DesenharCartao(superficie_, copia, EdtNumLinha->text().toInt(), FaceDoBotao());
+    if (ModoMascara)
+        RepintarSelecaoDaMascara();
 }

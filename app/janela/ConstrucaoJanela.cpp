@@ -210,6 +210,7 @@ void TFrmConfig::CriarImagemCartao()
 
     ImgCartao = new TImagemCartao(superficie_.Imagem(), Cartao, ScrollBox1);
     ScrollBox1->setWidget(ImgCartao);
+    connect(ImgCartao, &TImagemCartao::EscalaDaTelaMudou, this, &TFrmConfig::RedesenharNaEscala);
     // The keyboard cursor and one cell's pitch around it stay in view.
     connect(ImgCartao, &TImagemCartao::CursorMostrado, ScrollBox1, [this](const QRect& area) {
         ScrollBox1->ensureVisible(area.center().x(), area.center().y(), area.width() / 2 + 15, area.height() / 2 + 9);

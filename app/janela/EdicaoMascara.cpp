@@ -65,9 +65,17 @@ void TFrmConfig::LigarModoMascara()
     BitMascara->setText(Textos::MascaraLigada);
     ModoMascara = true;
     celulasDesmascaradas_.reset();
+    RepintarSelecaoDaMascara();
+}
+
+void TFrmConfig::RepintarSelecaoDaMascara()
+{
     ParaCadaCelulaEditavel(Cartao, [this](int linha, int coluna) {
-        if (Cartao.Mascara[IndiceCelula(linha, coluna)] == Mascarado)
+        const int indice = IndiceCelula(linha, coluna);
+        if (Cartao.Mascara[indice] == Mascarado)
             PintarCelula(linha, coluna, true);
+        else if (celulasDesmascaradas_[indice])
+            PintarCelula(linha, coluna, false);
         return false;
     });
 }

@@ -169,6 +169,12 @@ private:
     void RestaurarEstado(const EstadoEdicao& estado);
     void ArmazenarNomeDigitado();
     void LigarModoMascara();
+    // The mask selection's cells over the picture: green where masked, unmasked where the
+    // operator unmasked them.
+    void RepintarSelecaoDaMascara();
+    // The picture again for a screen of another scale, the card and the mask selection untouched.
+    void RedesenharNaEscala(double razaoDoDispositivo);
+    Cor FaceDoBotao() const;
     void OferecerCartoesDeixados();
     void AvisarSemRecuperacao();
 

@@ -135,7 +135,10 @@ void RemoverTemporariosDeixados(const std::string& destino)
     if (!pasta)
         return;
     const int descritorPasta = ::dirfd(pasta);
-    const std::string prefixo = "." + Nome(destino) + ".";
+    // Appended, not "." + Nome(...): GCC 12 misreads that insert at the front as an overlap (-Wrestrict).
+    std::string prefixo = ".";
+    prefixo += Nome(destino);
+    prefixo += '.';
     while (const dirent* entrada = ::readdir(pasta)) {
         const std::string_view nome = entrada->d_name;
         if (!nome.starts_with(prefixo) || !EhSufixoAleatorio(nome.substr(prefixo.size())))

@@ -78,7 +78,10 @@ TEST_F(RecusaNaJanelaENaFerramenta, BothGiveTheSameReasonAndTheLineItNames)
         const std::string caminho = Caminho(nome).toStdString();
         std::ostringstream saida, erros;
         EXPECT_EQ(ExecutarCartao({"verificar", caminho}, saida, erros), SaidaErro);
-        const std::string linha = recusado.Linha > 0 ? ":" + std::to_string(recusado.Linha) : "";
+        // Appended: GCC 12 warns (-Wrestrict) of ":" + a temporary.
+        std::string linha;
+        if (recusado.Linha > 0)
+            linha.append(":").append(std::to_string(recusado.Linha));
         EXPECT_EQ(saida.str(), caminho + linha + ": erro: " + recusado.Razao + "\n");
 
         std::smatch nomeada;

@@ -13,8 +13,11 @@ TCartao CartaoUsado()
     cartao.NumGrupos = 3;
     cartao.NumLinhas = 30;
     cartao.DigitoVerificador = 3;
-    for (int g = 1; g <= 3; ++g)
-        cartao.Grupos[g] = TGrupo{"G" + std::to_string(g), 10 * g - 9, 10 * g, g + 2, 0};
+    for (int g = 1; g <= 3; ++g) {
+        std::string nome = "G";
+        nome += std::to_string(g);  // appended: GCC 12 warns (-Wrestrict) of "G" + a temporary
+        cartao.Grupos[g] = TGrupo{nome, 10 * g - 9, 10 * g, g + 2, 0};
+    }
     cartao.Mascara[5] = Mascarado;
     cartao.Mascara[TamanhoMascara] = Mascarado;
     return cartao;

@@ -1,7 +1,10 @@
 #include "LeituraImagem.h"
 
 #include "FonteMiuda.h"
+#include "Geometria.h"
 #include "SuperficieImagem.h"
+
+#include <cmath>
 
 Cor CorEm(const QImage& imagem, int x, int y)
 {
@@ -41,17 +44,23 @@ Retangulo Interior(const Retangulo& r)
     return {r.Esquerda + 1, r.Topo + 1, r.Direita - 1, r.Base - 1};
 }
 
-std::string LerTexto(const QImage& imagem, const Retangulo& celula, int dx, int tamanho, Cor corTexto)
+std::string LerTexto(const QImage& imagem, const Retangulo& celula, int dx, int tamanho, Cor corTexto, double escala)
 {
     static constexpr std::string_view Caracteres = "0123456789ABCDE";
+    // Each glyph pixel is read in the middle of the device pixels it covers.
+    const auto meio = [escala](int pixel) { return static_cast<int>(std::floor((pixel + 0.5) * escala)); };
+    const Retangulo noDispositivo = RetanguloNoDispositivo(celula, escala);
+    const int topo = noDispositivo.Topo + static_cast<int>(PixelDoDispositivo(RecuoSuperior(tamanho), escala));
+    const int avanco = static_cast<int>(PixelDoDispositivo(AvancoGlifo, escala));
+    const int largura = static_cast<int>(PixelDoDispositivo(LarguraGlifo, escala));
     std::string texto;
-    const int topo = celula.Topo + RecuoSuperior(tamanho);
-    for (int esquerda = celula.Esquerda + dx; esquerda + LarguraGlifo <= celula.Direita; esquerda += AvancoGlifo) {
+    for (int esquerda = noDispositivo.Esquerda + static_cast<int>(PixelDoDispositivo(dx, escala));
+         esquerda + largura <= noDispositivo.Direita; esquerda += avanco) {
         Glifo lido{};
         bool algum = false;
         for (int gy = 0; gy < AlturaGlifo; ++gy)
             for (int gx = 0; gx < LarguraGlifo; ++gx)
-                if (CorEm(imagem, esquerda + gx, topo + gy) == corTexto) {
+                if (CorEm(imagem, esquerda + meio(gx), topo + meio(gy)) == corTexto) {
                     lido[static_cast<std::size_t>(gy)] |= static_cast<std::uint8_t>(1U << (LarguraGlifo - 1 - gx));
                     algum = true;
                 }

@@ -22,5 +22,7 @@ bool TemMoldura(const QImage& imagem, const Retangulo& r, Cor cor);
 Retangulo Interior(const Retangulo& r);
 
 // The characters written in the cell with the given text offset and font size, read glyph by
-// glyph until a blank one; '?' for a shape that is no glyph of the font.
-std::string LerTexto(const QImage& imagem, const Retangulo& celula, int dx, int tamanho, Cor corTexto);
+// glyph until a blank one; '?' for a shape that is no glyph of the font. On a picture drawn at
+// another scale the cell and offset are still the picture's own.
+std::string LerTexto(const QImage& imagem, const Retangulo& celula, int dx, int tamanho, Cor corTexto,
+                     double escala = 1.0);

@@ -12,23 +12,6 @@
 
 namespace {
 
-// The printed line of each type: '.' plain box, '-' blank, '#' item number, else the printed character.
-struct LinhaDoTipo {
-    int Tipo;
-    const char* Colunas;
-};
-
-const LinhaDoTipo LinhasDosTipos[] = {
-    {0, "............"}, {1, "-#0123456789"}, {2, "-#0123456789"}, {3, "#ABCDE#ABCDE"},
-    {4, "#ABC#ABC#ABC"}, {5, "#AB#AB#AB#AB"}, {6, "#.#.#.#.#.#."}, {7, "#0123456789-"},
-    {8, "0123456789-#"}, {9, "#0123456789-"}, {10, "0123456789-#"},
-};
-
-void PrintTo(const LinhaDoTipo& linha, std::ostream* saida)
-{
-    *saida << "type " << linha.Tipo << " \"" << linha.Colunas << "\"";
-}
-
 // The group under test spans lines 3..6 after a two-line group of type 0.
 constexpr int Primeira = 3;
 constexpr int Ultima = 6;
