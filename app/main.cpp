@@ -1,10 +1,10 @@
+#include "AparenciaDoSistema.h"
 #include "Idioma.h"
 #include "LinhaDeComando.h"
 #include "PluginsAdiados.h"
 #include "TFrmConfig.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 
 #include <csignal>
 #include <cstdio>
@@ -48,7 +48,7 @@ int main(int argc, char** argv)
     char* nome[] = {argc > 0 ? argv[0] : programa, nullptr};
     QApplication aplicacao(quantos, nome);
     QApplication::setApplicationName(QStringLiteral("Ortelo"));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    UsarAparenciaDoSistema();
 
     UsarPortuguesDoBrasil();
 

@@ -1,5 +1,6 @@
 #include "DialogosQt.h"
 
+#include "AparenciaDoSistema.h"
 #include "CaixaSimNao.h"
 #include "DialogoArquivoQt.h"
 #include "Textos.h"
@@ -11,7 +12,8 @@ namespace {
 
 std::optional<QString> Escolher(QWidget* janela, const TDialogoArquivo& dialogo, QFileDialog::AcceptMode modo)
 {
-    const auto janelaArquivo = CriarDialogoArquivo(janela, dialogo, modo);
+    const auto janelaArquivo = CriarDialogoArquivo(
+        janela, dialogo, modo, DialogosDeArquivoDoSistema() ? TipoDialogo::DoSistema : TipoDialogo::DoQt);
     if (janelaArquivo->exec() != QDialog::Accepted || janelaArquivo->selectedFiles().isEmpty())
         return std::nullopt;
     return janelaArquivo->selectedFiles().constFirst();

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+#include <optional>
+
+// The look the program takes from the system it runs on, one implementation per platform. On
+// Linux: Fusion, and Qt's own file dialogs, which speak the application's Portuguese. On Windows:
+// the Windows style, the system's own file dialogs, and the system's message font in message boxes.
+
+// The style, by its QStyleFactory name.
+QString EstiloDoSistema();
+
+// Whether the open and save dialogs are the system's own rather than Qt's widgets.
+bool DialogosDeArquivoDoSistema();
+
+// The font the system writes its message boxes in, where it has one Qt does not find by itself.
+std::optional<QFont> FonteDasMensagensDoSistema();
+
+// Puts the style and the message boxes' font on the running application.
+void UsarAparenciaDoSistema();
