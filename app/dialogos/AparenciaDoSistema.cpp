@@ -2,9 +2,12 @@
 
 #include <QApplication>
 
+QFont FonteDasMensagens()
+{
+    return FonteDasMensagensDoSistema().value_or(QApplication::font("QMessageBox"));
+}
+
 void UsarAparenciaDoSistema()
 {
     QApplication::setStyle(EstiloDoSistema());
-    if (const std::optional<QFont> fonte = FonteDasMensagensDoSistema())
-        QApplication::setFont(*fonte, "QMessageBox");
 }

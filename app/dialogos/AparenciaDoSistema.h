@@ -18,5 +18,10 @@ bool DialogosDeArquivoDoSistema();
 // The font the system writes its message boxes in, where it has one Qt does not find by itself.
 std::optional<QFont> FonteDasMensagensDoSistema();
 
-// Puts the style and the message boxes' font on the running application.
+// The font of the program's message boxes: the system's, or else Qt's for message boxes. Set on
+// each box itself: setting the application's font drops Qt's fonts by class, and the window's
+// construction does so.
+QFont FonteDasMensagens();
+
+// Puts the style on the running application.
 void UsarAparenciaDoSistema();

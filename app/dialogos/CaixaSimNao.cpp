@@ -1,5 +1,6 @@
 #include "CaixaSimNao.h"
 
+#include "AparenciaDoSistema.h"
 #include "AtalhoImediato.h"
 #include "Textos.h"
 
@@ -14,6 +15,7 @@ CaixaSimNao::CaixaSimNao(const QString& texto, QWidget* pai)
     nao_ = addButton(QStringLiteral("&Não"), QMessageBox::NoRole);
     sim_ = sim;
     setDefaultButton(sim);
+    setFont(FonteDasMensagens());
     sim_->installEventFilter(this);
     nao_->installEventFilter(this);
 }

@@ -41,6 +41,7 @@ bool DialogosQt::PerguntarSimNao(const QString& texto)
 void DialogosQt::Avisar(const QString& texto)
 {
     QMessageBox caixa(QMessageBox::NoIcon, Textos::TituloMensagens, texto, QMessageBox::NoButton, janela_);
+    caixa.setFont(FonteDasMensagens());
     caixa.setDefaultButton(caixa.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole));
     caixa.exec();
 }
@@ -48,6 +49,7 @@ void DialogosQt::Avisar(const QString& texto)
 void DialogosQt::RelatarErro(const QString& razao)
 {
     QMessageBox caixa(QMessageBox::Critical, Textos::TituloMensagens, razao, QMessageBox::NoButton, janela_);
+    caixa.setFont(FonteDasMensagens());
     caixa.setDefaultButton(caixa.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole));
     caixa.exec();
 }

@@ -4,6 +4,7 @@
 #include "AparenciaDoSistema.h"
 #include "CaixaSimNao.h"
 #include "DialogoArquivoQt.h"
+#include "JanelaTeste.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -20,16 +21,20 @@ TEST(AparenciaDoSistema, TheProgramsStyleIsLoaded)
     EXPECT_EQ(QApplication::style()->name().toLower(), EstiloDoSistema().toLower());
 }
 
-TEST(AparenciaDoSistema, MessageBoxesWriteInAFontTheSystemHas)
+using MensagensDoSistema = JanelaTeste;
+
+// After the window is built, whose construction sets the application's font and so drops Qt's
+// fonts by class.
+TEST_F(MensagensDoSistema, TheQuestionIsWrittenInTheSystemsMessageFont)
 {
-    const std::optional<QFont> fonte = FonteDasMensagensDoSistema();
-    if (!fonte)
-        GTEST_SKIP() << "Qt's platform theme gives the message font here";
-    EXPECT_TRUE(QFontDatabase::families().contains(fonte->family())) << fonte->family().toStdString();
-    const CaixaSimNao caixa(QStringLiteral("O arquivo não foi salvo. Salvar antes de sair?"));
-    caixa.ensurePolished();  // as when it is shown: the class's font is taken then
-    EXPECT_EQ(caixa.font().family(), fonte->family());
-    EXPECT_EQ(caixa.font().pointSizeF(), fonte->pointSizeF());
+    AbrirJanela();
+    if (const std::optional<QFont> sistema = FonteDasMensagensDoSistema()) {
+        EXPECT_TRUE(QFontDatabase::families().contains(sistema->family())) << sistema->family().toStdString();
+    }
+    const CaixaSimNao caixa(QStringLiteral("O arquivo não foi salvo. Salvar antes de sair?"), janela.get());
+    caixa.ensurePolished();
+    EXPECT_EQ(caixa.font(), FonteDasMensagens());
+    EXPECT_NE(caixa.font(), janela->font()) << "the window's own font is not the message boxes'";
 }
 
 TEST(AparenciaDoSistema, BothKindsOfFileDialogCarryEveryProperty)
