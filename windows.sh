@@ -14,6 +14,7 @@ PACOTES=(
   g++ qt6-base-dev qt6-base-dev-tools      # the build-time generators, and Qt's host tools (moc)
   wine wine64                              # runs the Windows tests here
   nsis                                     # makensis, the installer
+  icoutils                                 # icotool packs the icon; wrestool lists the programs' resources
   qt6-translations-l10n                    # Qt's Portuguese texts, shipped beside the program
   fonts-liberation2                        # Arial's metric twin, which Wine finds for the window
   xvfb xauth imagemagick xdotool           # the end-to-end script: a virtual display, screenshots, clicks

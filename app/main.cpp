@@ -1,6 +1,7 @@
 #include "AparenciaDoSistema.h"
 #include "Idioma.h"
 #include "LinhaDeComando.h"
+#include "MarcaDeExecucao.h"
 #include "PluginsAdiados.h"
 #include "TFrmConfig.h"
 
@@ -41,6 +42,8 @@ int main(int argc, char** argv)
     case LinhaDeComando::Pedido::Janela:
         break;
     }
+
+    MarcarEmExecucao();
 
     // Qt's own options are not taken: only the program's name goes in.
     char programa[] = "Ortelo";

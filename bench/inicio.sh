@@ -11,16 +11,24 @@
 # yardstick, the bare window with one line of text, shows what starting the font system alone
 # costs. Further Ortelo executables given as arguments (say, an older build) join the same
 # interleaved runs.
+#
+#   bench/inicio.sh -w WINDOWS_BUILD_FOLDER [-n RUNS] [-b BUILD_FOLDER]
+#
+# measures the Windows build under Wine instead (made by windows.sh; indicative only): Ortelo.exe
+# against the one-line window built for Windows, each in a copy of the folder the installer packs,
+# with Wine's server already running, timed by the same stopwatch.
 set -euo pipefail
 raiz=$(cd "$(dirname "$0")/.." && pwd)
 
 rodadas=7
 build="$raiz/build-bench"
-while getopts "n:b:" opcao; do
+windows=""
+while getopts "n:b:w:" opcao; do
   case $opcao in
     n) rodadas=$OPTARG ;;
     b) build=$(realpath "$OPTARG") ;;
-    *) echo "usage: $0 [-n RUNS] [-b BUILD_FOLDER] [OTHER_ORTELO...]" >&2; exit 2 ;;
+    w) windows=$(realpath "$OPTARG") ;;
+    *) echo "usage: $0 [-n RUNS] [-b BUILD_FOLDER] [-w WINDOWS_BUILD_FOLDER] [OTHER_ORTELO...]" >&2; exit 2 ;;
   esac
 done
 shift $((OPTIND - 1))
@@ -30,7 +38,13 @@ if [ -z "${ORTELO_INICIO_NO_XVFB:-}" ]; then
   if [ ! -f "$build/CMakeCache.txt" ]; then
     cmake -S "$raiz" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
   fi
-  cmake --build "$build" --target Ortelo ortelo_janela_nua ortelo_janela_com_texto ortelo_medir_inicio >/dev/null
+  if [ -n "$windows" ]; then
+    cmake --build "$build" --target ortelo_medir_inicio >/dev/null
+    cmake --build "$windows" --target Ortelo ortelo_janela_com_texto >/dev/null
+    [ -d "$windows/instalador/arquivos" ] || cmake --build "$windows" --target instalador >/dev/null
+  else
+    cmake --build "$build" --target Ortelo ortelo_janela_nua ortelo_janela_com_texto ortelo_medir_inicio >/dev/null
+  fi
   outros=()
   for programa in "$@"; do outros+=("$(realpath "$programa")"); done
   # With a session bus, as on a desktop: without one, each Qt program spawns a bus launcher at
@@ -40,27 +54,44 @@ if [ -z "${ORTELO_INICIO_NO_XVFB:-}" ]; then
     sessao=(dbus-run-session --)
   fi
   exec env ORTELO_INICIO_NO_XVFB=1 "${sessao[@]}" xvfb-run -a -s "-screen 0 1280x1024x24" \
-    "$0" -n "$rodadas" -b "$build" "${outros[@]}"
+    "$0" -n "$rodadas" -b "$build" ${windows:+-w "$windows"} "${outros[@]}"
 fi
 
 medir="$build/bench/ortelo_medir_inicio"
-programas=("$build/bench/ortelo_janela_nua" "$build/bench/ortelo_janela_com_texto" "$build/Ortelo" "$@")
-nomes=("bare Qt window" "bare Qt window, one line of text" "Ortelo ($build)" "$@")
-
-# Each Ortelo starts in an empty program folder of its own, with no Cfg.inf: the first-time card.
 pastas=()
 trap 'rm -rf "${pastas[@]}"' EXIT
-for i in "${!programas[@]}"; do
-  pastas[i]=$(mktemp -d)
-  cp "${programas[i]}" "${pastas[i]}/Ortelo"
-done
+if [ -n "$windows" ]; then
+  programas=("$windows/bench/ortelo_janela_com_texto.exe" "$windows/Ortelo.exe")
+  nomes=("Qt window, one line of text (Wine)" "Ortelo.exe (Wine)")
+  # Each in a copy of the installed folder (its DLLs, plugins and qt.conf), with no Cfg.inf.
+  for i in "${!programas[@]}"; do
+    pastas[i]=$(mktemp -d)
+    cp -r "$windows/instalador/arquivos/." "${pastas[i]}/"
+    cp "${programas[i]}" "${pastas[i]}/Ortelo.exe"
+  done
+  # Wine's own start (its server, its services) is not the program's: the server stays up between
+  # runs, in the build's prefix, and goes with the script.
+  export WINEPREFIX=$windows/wine WINEDEBUG=-all
+  wineserver -p
+  trap 'wineserver -k 2>/dev/null || true; rm -rf "${pastas[@]}"' EXIT
+  comando=("$(command -v wine)" Ortelo.exe)
+else
+  programas=("$build/bench/ortelo_janela_nua" "$build/bench/ortelo_janela_com_texto" "$build/Ortelo" "$@")
+  nomes=("bare Qt window" "bare Qt window, one line of text" "Ortelo ($build)" "$@")
+  # Each Ortelo starts in an empty program folder of its own, with no Cfg.inf: the first-time card.
+  for i in "${!programas[@]}"; do
+    pastas[i]=$(mktemp -d)
+    cp "${programas[i]}" "${pastas[i]}/Ortelo"
+  done
+  comando=(./Ortelo)
+fi
 
 # A run whose connection to the display fails (another program starting a virtual display at the
 # same moment) is repeated.
 medirUma() {
   local tentativa
   for tentativa in 1 2 3; do
-    "$medir" "$1" ./Ortelo 2>/dev/null && return 0
+    "$medir" "$1" "${comando[@]}" 2>/dev/null && return 0
     sleep 0.2
   done
   echo "cannot measure $1" >&2

@@ -5,7 +5,7 @@
 // Replaces the file at `caminho` by `conteudo` as one step: the bytes go to a temporary file
 // beside it, are flushed to disk, and only then take the target's place. An existing file keeps
 // its permission bits, owner and group; where the new file cannot be given them, or the file has
-// other hard links, it is rewritten in place instead (see GravacaoNoLugar.h). A symbolic link is
+// other hard links, it is rewritten in place instead (see posix/GravacaoNoLugar.h). A symbolic link is
 // written through to its target; a target that is no regular file (FIFO, device, socket) is
 // refused and nothing is created. On any failure the old file is left as it was and ErroCartao
 // names the path and the reason. `limiteDeModo`: the permission bits the file may have at most,

@@ -8,5 +8,7 @@ ExternalProject_Add(ortelo_geradores
   CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER=g++ -DCMAKE_TOOLCHAIN_FILE=
   BUILD_ALWAYS ON
   INSTALL_COMMAND ""
-  BUILD_BYPRODUCTS ${ORTELO_PASTA_GERADORES}/ortelo_gravar_figuras)
+  BUILD_BYPRODUCTS ${ORTELO_PASTA_GERADORES}/ortelo_gravar_figuras ${ORTELO_PASTA_GERADORES}/ortelo.ico)
 set(ORTELO_GRAVAR_FIGURAS ${ORTELO_PASTA_GERADORES}/ortelo_gravar_figuras)
+# The programs' and the installer's icon (windows/Recursos.cmake).
+set(ORTELO_ICONE_WINDOWS ${ORTELO_PASTA_GERADORES}/ortelo.ico)

@@ -5,6 +5,10 @@
 # windows saved through the system's own dialog gives the same bytes, a kill during an unsaved
 # edit is offered back at the next start, the dialog asks before replacing a file, the question
 # and the program answer Não at once, and the silent uninstaller keeps Config\*.cfg and Cfg.inf.
+# Around that: the programs' and the installer's icon, version and manifest resources, the
+# installed programs' entry and the Start-menu shortcuts, a running copy that stops a silent
+# install and uninstall, a refused folder, and an install over the installed copy that replaces
+# the program and keeps the operator's files.
 #   ponta_a_ponta.sh INSTALADOR ORTELO ORTELO_CARTAO   (the last two built for Linux)
 set -euo pipefail
 instalador=$(realpath "$1")
@@ -44,6 +48,8 @@ cd "$(dirname "$0")"
 source "$1"
 instalador=$2
 gerente=$3
+# The files the installer packed, gathered beside it by the build (windows/CMakeLists.txt).
+arquivos=$(dirname "$instalador")/instalador/arquivos
 
 # Without a window manager each window's X window is its client area; the card picture starts
 # at (534, 1) in it, inside the scroll box's frame, and 543 of its 850 rows show.
@@ -108,6 +114,49 @@ for f in Ortelo.exe Ortelo.hlp Qt6Widgets.dll platforms/qwindows.dll translation
 done
 wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Ortelo' >/dev/null 2>&1 ||
   falhar "the uninstaller is not listed in the installed programs"
+
+# Icon, version and manifest: in both programs, the installer and the uninstaller it wrote
+# (icoutils' wrestool lists and extracts a program's resources).
+recursos() { wrestool -l "$1" 2>/dev/null; }
+texto_recurso() { wrestool -x --raw --type="$2" "$1" 2>/dev/null | tr -d '\000'; }
+for exe in "$instalado/Ortelo.exe" "$instalado/ortelo-cartao.exe" "$instalador" "$instalado/Desinstalar.exe"; do
+  nome=$(basename "$exe")
+  recursos "$exe" | grep -q 'type=group_icon' || falhar "$nome carries no icon"
+  [ "$(recursos "$exe" | grep -c 'type=icon ')" -ge 5 ] || falhar "$nome's icon lacks sizes"
+  versao=$(texto_recurso "$exe" 16)
+  for chave in ProductName Ortelo CompanyName 'Equipe Ortelo' ProductVersion 1.0 FileVersion 1.0.0.0; do
+    grep -aqF "$chave" <<< "$versao" || falhar "$nome's version resource lacks $chave"
+  done
+done
+for exe in Ortelo.exe ortelo-cartao.exe; do
+  manifesto=$(texto_recurso "$instalado/$exe" 24)
+  for item in '<longPathAware' 'PerMonitorV2' '8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a' 'Microsoft.Windows.Common-Controls'; do
+    grep -qF "$item" <<< "$manifesto" || falhar "$exe's manifest lacks $item"
+  done
+done
+# Ortelo.exe's icon holds every size Windows asks for, in 32-bit colour with transparency.
+mkdir icone && wrestool -x --type=14 -o icone "$instalado/Ortelo.exe" 2>/dev/null
+for t in 16 24 32 48 256; do
+  icotool -l icone/*.ico | grep -q -- "--width=$t --height=$t --bit-depth=32" ||
+    falhar "Ortelo.exe's icon has no $t-pixel image"
+done
+
+# The installed-programs entry: its size, icon and version; the shortcuts in the Start menu.
+valor() { wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Ortelo' /v "$1" 2>/dev/null |
+  tr -d '\r' | awk -v v="$1" '$1 == v { print $3 }'; }
+[ "$(valor DisplayVersion)" = 1.0 ] || falhar "the installed programs list no version"
+[ "$(valor DisplayIcon)" = "$instalado_w\\Ortelo.exe" ] || falhar "the installed programs list no icon"
+tamanho=$(($(valor EstimatedSize)))
+programa_kb=$(du -sk --apparent-size "$arquivos" | cut -f1)
+[ "$tamanho" -ge $((programa_kb * 9 / 10)) ] && [ "$tamanho" -le $((programa_kb * 11 / 10)) ] ||
+  falhar "the installed programs give $tamanho kB for $programa_kb kB of program files"
+wine reg query 'HKCU\Software\Classes\Applications\Ortelo.exe\DefaultIcon' /ve 2>/dev/null | tr -d '\r' |
+  grep -qF "$instalado_w\Ortelo.exe,0" || falhar "\"Abrir com\" has no icon for Ortelo"
+menu=$(winepath -u "$(wine cmd /c 'echo %APPDATA%' | tr -d '\r')\\Microsoft\\Windows\\Start Menu\\Programs")
+[ -f "$menu/Ortelo.lnk" ] || falhar "no Ortelo shortcut in the Start menu"
+[ -f "$menu/Cartões do Ortelo.lnk" ] || falhar "no \"Cartões do Ortelo\" shortcut in the Start menu"
+tr -d '\000' < "$menu/Cartões do Ortelo.lnk" | grep -aqF 'Programs\Ortelo\Config' ||
+  falhar "\"Cartões do Ortelo\" does not lead to Config\\"
 cp cartoes/*.cfg "$instalado/Config/"
 printf '%s' "$instalado_w\\Config\\dez.cfg" > "$instalado/Cfg.inf"
 
@@ -137,6 +186,21 @@ for c in dez cheio amao; do
   ate mostraw "$c-baixo.png" || falhar "the bottom of $c.cfg's picture differs from Linux's"
   fechar
 done
+
+# A running copy stops the installer and the uninstaller: silently they end with a non-zero code
+# and touch nothing. (Under Wine a running program's files could be replaced; on Windows they
+# could not.) The uninstaller runs in place (_?=) so that its own exit code comes back.
+programa_intacto() { (cd "$instalado" && find . -type f ! -name 'Recuperacao*' -print0 | sort -z | xargs -0 md5sum); }
+abrir "running, while an install and an uninstall are tried"
+programa_intacto > antes.md5
+if wine "$instalador" /S; then falhar "a silent install over a running copy ended with 0"; fi
+if wine "$instalado/Desinstalar.exe" /S "_?=$instalado_w"; then falhar "a silent uninstall of a running copy ended with 0"; fi
+programa_intacto | cmp -s antes.md5 - || falhar "an install or uninstall tried over a running copy changed files"
+kill -0 "$pid" 2>/dev/null || falhar "the running copy did not survive the tries"
+fechar
+# A folder the programs or Windows hold is refused, silently too, and nothing is put there.
+if wine "$instalador" /S '/D=C:\windows\Ortelo'; then falhar "a silent install into C:\\windows\\Ortelo ended with 0"; fi
+[ ! -e "$(winepath -u 'C:\windows\Ortelo')" ] || falhar "the refused folder C:\\windows\\Ortelo was made"
 linha() { linha_de "$instalado/Recuperacao.cfg" "$1" "$2"; }
 
 # The same edit as in the Linux window; then the copy is killed before any save.
@@ -150,10 +214,11 @@ xdotool key alt+o
 ate linha 10 0 || falhar "the recovery card does not hold the first group disabled"
 ate mostraw linux-editado.png || falhar "the edited card's picture differs from the Linux window's"
 kill -9 "$pid"; wait "$pid" 2>/dev/null
+cp "$instalado/Recuperacao.cfg" recuperacao-da-copia-morta.cfg  # for the upgrade below
 ate bash -c "[ -z \"\$(xdotool search --onlyvisible --name '^Ortelo - Pelunca$' 2>/dev/null)\" ]" ||
   falhar "the killed copy's window stayed"
 
-# The next start offers the card back; Sim takes it, and it is saved through the real dialog.
+# The next start offers the card back; Sim takes it, and it is saved through the system's dialog.
 (cd "$instalado" && exec wine Ortelo.exe) & pid=$!
 ate janelaw '^Erro!$' >/dev/null || falhar "no recovery question at the next start"
 focarw '^Erro!$' && xdotool key Return
@@ -207,6 +272,23 @@ echo "Não at Fechar: the question was gone after $caixa ms, Ortelo.exe had ende
 [ "$fim" -lt 500 ] || falhar "Ortelo.exe took $fim ms to end after Não"
 [ ! -f "$instalado/Recuperacao.cfg" ] || falhar "Não left the recovery card behind"
 
+# An install over the installed copy replaces the program's files, even ones an older version
+# left different, and keeps the card files, Cfg.inf and the recovery files byte for byte.
+cp recuperacao-da-copia-morta.cfg "$instalado/Recuperacao-2.cfg"
+cp -r "$instalado/Config" config-antes-da-atualizacao
+cp "$instalado/Cfg.inf" cfginf-antes-da-atualizacao
+printf 'antigo' > "$instalado/Ortelo.exe"
+printf 'antigo' > "$instalado/Ortelo.hlp"
+rm "$instalado/platforms/qwindows.dll"
+wine "$instalador" /S || falhar "the silent install over the installed copy failed"
+(cd "$arquivos" && find . -type f) | while read -r f; do
+  cmp -s "$arquivos/$f" "$instalado/$f" || falhar "the install over the installed copy did not replace $f"
+done
+diff -r config-antes-da-atualizacao "$instalado/Config" >/dev/null || falhar "the install over the installed copy changed Config\\"
+cmp -s cfginf-antes-da-atualizacao "$instalado/Cfg.inf" || falhar "the install over the installed copy changed Cfg.inf"
+cmp -s recuperacao-da-copia-morta.cfg "$instalado/Recuperacao-2.cfg" ||
+  falhar "the install over the installed copy changed a recovery file"
+
 # The silent uninstaller removes the program and keeps the card files and Cfg.inf.
 cp -r "$instalado/Config" config-antes
 cp "$instalado/Cfg.inf" cfginf-antes
@@ -220,6 +302,8 @@ done
 diff -r config-antes "$instalado/Config" >/dev/null || falhar "the uninstaller did not keep Config\\*.cfg as they were"
 [ "$(ls "$instalado/Config"/*.cfg | wc -l)" -eq 4 ] || falhar "Config\\ does not hold the four cards"
 cmp -s cfginf-antes "$instalado/Cfg.inf" || falhar "the uninstaller did not keep Cfg.inf"
+cmp -s recuperacao-da-copia-morta.cfg "$instalado/Recuperacao-2.cfg" || falhar "the uninstaller did not keep a recovery file"
+[ ! -e "$menu/Ortelo.lnk" ] && [ ! -e "$menu/Cartões do Ortelo.lnk" ] || falhar "the uninstaller left a Start-menu shortcut"
 kill "$gerente_pid"
 echo "1 passed, 0 failed: Ortelo.exe installed silently under Wine shows three cards as Linux draws them, saves an edit through the system's dialog as Linux does, offers it back after a kill, asks before replacing a file, answers Não at once, and its uninstaller keeps the card files"
 INNER

@@ -9,5 +9,9 @@
 std::wstring CaminhoLargo(std::string_view utf8);
 // The UTF-8 form of a path the system gave.
 std::string CaminhoUtf8(std::wstring_view largo);
+// The form in which a UTF-8 path reaches the system's file calls: UTF-16, absolute, with
+// backslashes and without "." or "..", behind the \\?\ prefix (\\?\UNC\ for a share) that lifts
+// the 260-character limit. Nothing (an empty string) when the bytes are not valid UTF-8.
+std::wstring CaminhoLongo(std::string_view utf8);
 // Whether the bytes are valid UTF-8.
 bool Utf8Valido(std::string_view bytes);

@@ -28,9 +28,12 @@ int ErroDoSistema(unsigned long codigo)
     case ERROR_IO_DEVICE: return EIO;
     case ERROR_NOT_SAME_DEVICE: return EXDEV;
     case ERROR_TOO_MANY_OPEN_FILES: return EMFILE;
+    // Another program holds the file: open without sharing it, mapped, or deleted while open.
     case ERROR_SHARING_VIOLATION:
     case ERROR_LOCK_VIOLATION:
-    case ERROR_USER_MAPPED_FILE: return ETXTBSY;
+    case ERROR_USER_MAPPED_FILE:
+    case ERROR_DELETE_PENDING:
+    case ERROR_UNABLE_TO_REMOVE_REPLACED: return ETXTBSY;
     case ERROR_FILE_EXISTS:
     case ERROR_ALREADY_EXISTS: return EEXIST;
     case ERROR_DIR_NOT_EMPTY: return ENOTEMPTY;

@@ -4,6 +4,7 @@
 #include "ErroCartao.h"
 #include "FalhasDeLeitura.h"
 #include "ErroWindows.h"
+#include "Insistencia.h"
 #include "Manipulador.h"
 #include "MotivoSistema.h"
 
@@ -13,17 +14,24 @@
 
 namespace {
 
-// Other programs may go on writing, renaming or deleting the file while it is read, as on Linux.
-// A folder opens too (backup semantics), so that it is refused as no ordinary file.
+// Other programs may go on writing, renaming or deleting the file while it is read, as on Linux;
+// one that holds it without sharing it for a moment is waited for. A folder opens too (backup
+// semantics), so that it is refused as no ordinary file.
 HANDLE AbrirParaLer(const std::string& caminho, int& erro)
 {
-    const std::wstring largo = CaminhoLargo(caminho);
-    if (largo.empty()) {
+    const std::wstring longo = CaminhoLongo(caminho);
+    if (longo.empty()) {
         erro = caminho.empty() ? ENOENT : EINVAL;
         return INVALID_HANDLE_VALUE;
     }
-    const HANDLE h = ::CreateFileW(largo.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                   nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    HANDLE h = INVALID_HANDLE_VALUE;
+    Insistencia().Tentar(
+        [&] {
+            h = ::CreateFileW(longo.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+            return h != INVALID_HANDLE_VALUE;
+        },
+        {&longo}, GENERIC_READ);
     erro = h == INVALID_HANDLE_VALUE ? UltimoErro() : 0;
     return h;
 }

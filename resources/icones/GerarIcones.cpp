@@ -30,9 +30,10 @@ struct TracadoIcone {
 };
 
 // Small sizes keep one-pixel lines and fewer rows; large ones thinner lines relative to the card.
-constexpr std::array<TracadoIcone, 6> Tracados{{
+constexpr std::array<TracadoIcone, 7> Tracados{{
     // size  card             line cut  timing  columns      rows
     {16,     1, 0, 13, 15,    1, 2,     2, 2,   6, 1, 2,     3, 1, 2, 5},
+    {24,     3, 1, 18, 22,    1, 3,     2, 2,   6, 2, 4,     4, 2, 3, 6},
     {32,     4, 1, 24, 29,    1, 3,     2, 3,   8, 3, 5,     4, 2, 3, 8},
     {48,     6, 1, 36, 44,    2, 5,     4, 4,   13, 4, 7,    7, 3, 4, 8},
     {64,     8, 2, 48, 58,    2, 5,     4, 6,   16, 6, 10,   6, 4, 6, 8},

@@ -3,6 +3,7 @@
 #include "CaminhoWindows.h"
 #include "ErroWindows.h"
 #include "GravacaoAtomica.h"
+#include "Insistencia.h"
 #include "LeituraDeArquivo.h"
 #include "MotivoSistema.h"
 
@@ -13,7 +14,8 @@
 #include <windows.h>
 
 // NTFS journals its folder entries: a rename or delete done with MOVEFILE_WRITE_THROUGH, or a
-// delete that returned, is on disk, and Windows has no call that flushes a folder.
+// delete that returned, is on disk, and Windows has no call that flushes a folder. Paths reach
+// the system in the long form; a file another program holds for a moment is waited for.
 
 namespace {
 
@@ -41,10 +43,10 @@ DiscoRecuperacao DiscoRecuperacao::Real()
         GravarArquivoAtomico(arquivo, conteudo, limiteDeModo);
     };
     disco.Remover = [](const std::string& arquivo) {
-        const std::wstring largo = CaminhoLargo(arquivo);
-        if (largo.empty())
+        const std::wstring longo = CaminhoLongo(arquivo);
+        if (longo.empty())
             FalharRemocao(arquivo, EINVAL);
-        if (!::DeleteFileW(largo.c_str())) {
+        if (!Insistencia().Tentar([&] { return ::DeleteFileW(longo.c_str()) != 0; }, {&longo})) {
             const DWORD erro = ::GetLastError();
             if (erro != ERROR_FILE_NOT_FOUND && erro != ERROR_PATH_NOT_FOUND)
                 FalharRemocao(arquivo, ErroDoSistema(erro));
@@ -53,7 +55,7 @@ DiscoRecuperacao DiscoRecuperacao::Real()
     disco.Ler = [](const std::string& arquivo) { return LerArquivoInteiro(arquivo); };
     disco.Consultar = [](const std::string& arquivo) -> std::optional<EstadoDeArquivo> {
         WIN32_FILE_ATTRIBUTE_DATA dados {};
-        if (!::GetFileAttributesExW(CaminhoLargo(arquivo).c_str(), GetFileExInfoStandard, &dados))
+        if (!::GetFileAttributesExW(CaminhoLongo(arquivo).c_str(), GetFileExInfoStandard, &dados))
             return std::nullopt;
         const std::int64_t desde1601 =
             static_cast<std::int64_t>((std::uint64_t{dados.ftLastWriteTime.dwHighDateTime} << 32) |
@@ -63,22 +65,36 @@ DiscoRecuperacao DiscoRecuperacao::Real()
         return EstadoDeArquivo{(desde1601 - De1601a1970) * 100, modo};
     };
     disco.Existe = [](const std::string& arquivo) {
-        return ::GetFileAttributesW(CaminhoLargo(arquivo).c_str()) != INVALID_FILE_ATTRIBUTES;
+        return ::GetFileAttributesW(CaminhoLongo(arquivo).c_str()) != INVALID_FILE_ATTRIBUTES;
     };
     disco.Mover = [](const std::string& arquivo, const std::string& destino) {
-        const bool movido = ::MoveFileExW(CaminhoLargo(arquivo).c_str(), CaminhoLargo(destino).c_str(),
-                                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+        const std::wstring de = CaminhoLongo(arquivo);
+        const std::wstring para = CaminhoLongo(destino);
+        const bool movido = Insistencia().Tentar(
+            [&] {
+                return ::MoveFileExW(de.c_str(), para.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+            },
+            {&de, &para});
         return movido ? 0 : UltimoErro();
     };
     // Other copies open the same lock file at the same time, and may remove the slot's files.
     disco.AbrirTrava = [](const std::string& arquivo, bool criar) {
-        const std::wstring largo = CaminhoLargo(arquivo);
+        const std::wstring longo = CaminhoLongo(arquivo);
         constexpr DWORD compartilhado = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
-        HANDLE h = ::CreateFileW(largo.c_str(), GENERIC_READ | GENERIC_WRITE, compartilhado, nullptr,
-                                 criar ? OPEN_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        Insistencia insistencia;
+        const auto abrir = [&](DWORD acesso, DWORD como) {
+            HANDLE h = INVALID_HANDLE_VALUE;
+            insistencia.Tentar(
+                [&] {
+                    h = ::CreateFileW(longo.c_str(), acesso, compartilhado, nullptr, como, FILE_ATTRIBUTE_NORMAL, nullptr);
+                    return h != INVALID_HANDLE_VALUE;
+                },
+                {&longo}, acesso);
+            return h;
+        };
+        HANDLE h = abrir(GENERIC_READ | GENERIC_WRITE, criar ? OPEN_ALWAYS : OPEN_EXISTING);
         if (h == INVALID_HANDLE_VALUE)
-            h = ::CreateFileW(largo.c_str(), GENERIC_READ, compartilhado, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                              nullptr);
+            h = abrir(GENERIC_READ, OPEN_EXISTING);
         if (h == INVALID_HANDLE_VALUE) {
             errno = UltimoErro();
             return -1;

@@ -17,7 +17,7 @@ for arquivo in ortelo/Ortelo.hlp icons/hicolor/scalable/apps/ortelo.svg doc/orte
     doc/ortelo/changelog.gz man/man1/ortelo.1.gz man/man1/ortelo-cartao.1.gz; do
     verificar "$arquivo is installed" test -s "$dados/$arquivo"
 done
-for t in 16 32 48 64 128 256; do
+for t in 16 24 32 48 64 128 256; do
     verificar "the $t px icon" [ "$(identify -format '%m %wx%h' "$dados/icons/hicolor/${t}x$t/apps/ortelo.png")" = "PNG ${t}x$t" ]
 done
 verificar "the desktop entry is valid" desktop-file-validate "$dados/applications/ortelo.desktop"
