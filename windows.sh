@@ -18,6 +18,7 @@ PACOTES=(
   qt6-translations-l10n                    # Qt's Portuguese texts, shipped beside the program
   fonts-liberation2                        # Arial's metric twin, which Wine finds for the window
   xvfb xauth imagemagick xdotool           # the end-to-end script: a virtual display, screenshots, clicks
+  python3                                  # ... and its stand-in for a window manager (gerente_de_janelas.py)
   qt6-qpa-plugins scdoc dpkg-dev fonts-dejavu-core  # the Linux build it compares with, and its window
 )
 faltam=()

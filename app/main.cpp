@@ -1,3 +1,4 @@
+#include "AparenciaDoSistema.h"
 #include "Idioma.h"
 #include "LinhaDeComando.h"
 #include "MarcaDeExecucao.h"
@@ -6,7 +7,6 @@
 #include "TFrmConfig.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 
 #include <csignal>
 
@@ -41,7 +41,7 @@ int main(int argc, char** argv)
     char* nome[] = {argc > 0 ? argv[0] : programa, nullptr};
     QApplication aplicacao(quantos, nome);
     QApplication::setApplicationName(QStringLiteral("Ortelo"));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    UsarAparenciaDoSistema();
 
     UsarPortuguesDoBrasil();
 

@@ -2,8 +2,9 @@
 # Installs the Windows installer silently in a Wine prefix of its own and checks Ortelo.exe on a
 # virtual display against the Linux build of the same sources: the card picture of three cards is
 # the Linux picture pixel for pixel (the system's button face aside), the same edit in both
-# windows saved through the real dialog gives the same bytes, a kill during an unsaved edit is
-# offered back at the next start, a start from a card's folder keeps Cfg.inf and the recovery
+# windows saved through the system's own dialog gives the same bytes, a kill during an unsaved
+# edit is offered back at the next start, the dialog asks before replacing a file, the question
+# and the program answer Não at once, a start from a card's folder keeps Cfg.inf and the recovery
 # beside Ortelo.exe, both programs answer their command lines where they were started, and the
 # silent uninstaller keeps Config\*.cfg and Cfg.inf.
 # Around that: the programs' and the installer's icon, version and manifest resources, the
@@ -48,6 +49,7 @@ set -u
 cd "$(dirname "$0")"
 source "$1"
 instalador=$2
+gerente=$3
 # The files the installer packed, gathered beside it by the build (windows/CMakeLists.txt).
 arquivos=$(dirname "$instalador")/instalador/arquivos
 
@@ -97,6 +99,10 @@ for c in dez cheio amao; do
   convert "$c.png" -crop 240x543+0+0 +repage "$c-cima.png"
   convert "$c.png" -crop 240x543+0+307 +repage "$c-baixo.png"
 done
+
+# From here on, what a window manager does for Wine: without it Wine waits two seconds before
+# taking down each window it manages, and leaves a new window without the keyboard focus.
+python3 "$gerente" & gerente_pid=$!
 
 # The installer, silently, as a user without administrator rights: %LOCALAPPDATA%\Programs\Ortelo.
 wineboot -i >/dev/null 2>&1 || falhar "Wine could not make its prefix"
@@ -214,22 +220,59 @@ cp "$instalado/Recuperacao.cfg" recuperacao-da-copia-morta.cfg  # for the upgrad
 ate bash -c "[ -z \"\$(xdotool search --onlyvisible --name '^Ortelo - Pelunca$' 2>/dev/null)\" ]" ||
   falhar "the killed copy's window stayed"
 
-# The next start offers the card back; Sim takes it, and it is saved through the real dialog.
+# The next start offers the card back; Sim takes it, and it is saved through the system's dialog.
 (cd "$instalado" && exec wine Ortelo.exe) & pid=$!
 ate janelaw '^Erro!$' >/dev/null || falhar "no recovery question at the next start"
 focarw '^Erro!$' && xdotool key Return
 ate janelaw '^Ortelo - Pelunca$' >/dev/null || falhar "no window after the recovery question"
 eval "$(xdotool getwindowgeometry --shell "$(janelaw '^Ortelo - Pelunca$')" | grep '^[XY]=')"
 ate mostraw linux-editado.png || falhar "the recovered card is not the one on screen when the copy was killed"
-focarw '^Ortelo - Pelunca$' && xdotool key ctrl+s
-ate janelaw 'Salvar Arquivo' >/dev/null || falhar "no save dialog"
-focarw 'Salvar Arquivo'
-xdotool key ctrl+a type --delay 20 "$instalado_w\\Config\\salvo.cfg"
+
+# Fechar asks first; Sim opens the system's save dialog, whose name box takes keys typed at once
+# (nothing focuses it), and the program ends when the card is saved. The name box holds "*.cfg".
+focarw '^Ortelo - Pelunca$' && xdotool key alt+f
+ate janelaw '^Erro!$' >/dev/null || falhar "no question at Fechar"
+focarw '^Erro!$' && xdotool key alt+s
+ate janelaw '^Salvar Arquivo' >/dev/null || falhar "no save dialog after Sim"
+xdotool key End shift+Home type --delay 20 "$instalado_w\\Config\\salvo.cfg"
 xdotool key Return
-ate test -f "$instalado/Config/salvo.cfg" || falhar "the card was not saved through the dialog"
+ate test -f "$instalado/Config/salvo.cfg" || falhar "the card was not saved through the system's dialog"
 ate test ! -f "$instalado/Recuperacao.cfg" || falhar "the recovery card outlived the save"
+ate terminou || falhar "Ortelo.exe did not end after the save that Fechar asked for"
 cmp salvo-linux.cfg "$instalado/Config/salvo.cfg" || falhar "the file saved on Windows differs from Linux's"
-fechar
+
+# The next start shows salvo.cfg; the first group enabled again (Alt+M) and saved under the same
+# name, given without its extension: the dialog adds it and asks before replacing the file.
+abrir "salvo.cfg, to replace it"
+focarw '^Ortelo - Pelunca$' && xdotool key alt+m
+ate linha 10 1 || falhar "no recovery card with the first group enabled"
+xdotool key ctrl+s
+ate janelaw '^Salvar Arquivo' >/dev/null || falhar "no save dialog for the second save"
+xdotool key End shift+Home type --delay 20 salvo
+xdotool key Return
+perguntou() { [ "$(xdotool search --onlyvisible --name '^Salvar Arquivo' 2>/dev/null | wc -l)" -ge 2 ]; }
+ate perguntou || falhar "the save dialog did not ask before replacing salvo.cfg"
+xdotool key Return
+ate linha_de "$instalado/Config/salvo.cfg" 10 1 || falhar "Sim to the question did not replace salvo.cfg"
+
+# Não ends the program at once: the box is gone and the program has ended well within half a
+# second of the key (Qt's 100 ms accelerator animation and Wine's two-second wait took 2 s and 4 s).
+focarw '^Ortelo - Pelunca$' && xdotool key alt+o
+ate linha 10 0 || falhar "no recovery card with the first group disabled again"
+xdotool key alt+f
+ate janelaw '^Erro!$' >/dev/null || falhar "no question at Fechar after the last edit"
+focarw '^Erro!$'
+milissegundos() { echo $((${EPOCHREALTIME/./} / 1000)); }
+inicio=$(milissegundos)
+xdotool key alt+n
+while [ -n "$(janelaw '^Erro!$')" ] && [ $(($(milissegundos) - inicio)) -lt 10000 ]; do :; done
+caixa=$(($(milissegundos) - inicio))
+while ! terminou && [ $(($(milissegundos) - inicio)) -lt 10000 ]; do :; done
+fim=$(($(milissegundos) - inicio))
+echo "Não at Fechar: the question was gone after $caixa ms, Ortelo.exe had ended after $fim ms"
+[ "$caixa" -lt 500 ] || falhar "the question took $caixa ms to go away after Alt+N"
+[ "$fim" -lt 500 ] || falhar "Ortelo.exe took $fim ms to end after Não"
+[ ! -f "$instalado/Recuperacao.cfg" ] || falhar "Não left the recovery card behind"
 
 # Started as "Abrir com" or a double-click on a card starts it, with the card's folder as its
 # working directory and the card as its argument: Cfg.inf and the recovery files go beside
@@ -306,7 +349,9 @@ diff -r config-antes "$instalado/Config" >/dev/null || falhar "the uninstaller d
 cmp -s cfginf-antes "$instalado/Cfg.inf" || falhar "the uninstaller did not keep Cfg.inf"
 cmp -s recuperacao-da-copia-morta.cfg "$instalado/Recuperacao-2.cfg" || falhar "the uninstaller did not keep a recovery file"
 [ ! -e "$menu/Ortelo.lnk" ] && [ ! -e "$menu/Cartões do Ortelo.lnk" ] || falhar "the uninstaller left a Start-menu shortcut"
-echo "1 passed, 0 failed: Ortelo.exe installed silently under Wine shows three cards as Linux draws them, saves an edit as Linux does, offers it back after a kill, keeps its files beside itself when started from a card's folder, answers its command line where it was started, and its uninstaller keeps the card files"
+kill "$gerente_pid"
+echo "1 passed, 0 failed: Ortelo.exe installed silently under Wine shows three cards as Linux draws them, saves an edit through the system's dialog as Linux does, offers it back after a kill, asks before replacing a file, answers Não at once, keeps its files beside itself when started from a card's folder, answers its command line where it was started, and its uninstaller keeps the card files"
 INNER
 
-xvfb-run -a -s "-screen 0 1024x768x24" bash "$pasta/verificar.sh" "$aqui/../tests/programa/janela_real.sh" "$instalador"
+xvfb-run -a -s "-screen 0 1024x768x24" bash "$pasta/verificar.sh" "$aqui/../tests/programa/janela_real.sh" "$instalador" \
+  "$aqui/gerente_de_janelas.py"

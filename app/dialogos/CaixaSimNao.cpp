@@ -1,5 +1,7 @@
 #include "CaixaSimNao.h"
 
+#include "AparenciaDoSistema.h"
+#include "AtalhoImediato.h"
 #include "Textos.h"
 
 #include <QCloseEvent>
@@ -13,6 +15,16 @@ CaixaSimNao::CaixaSimNao(const QString& texto, QWidget* pai)
     nao_ = addButton(QStringLiteral("&Não"), QMessageBox::NoRole);
     sim_ = sim;
     setDefaultButton(sim);
+    setFont(FonteDasMensagens());
+    sim_->installEventFilter(this);
+    nao_->installEventFilter(this);
+}
+
+bool CaixaSimNao::eventFilter(QObject* objeto, QEvent* evento)
+{
+    if ((objeto == sim_ || objeto == nao_) && TratarAtalhoImediato(*static_cast<QAbstractButton*>(objeto), evento))
+        return true;
+    return QMessageBox::eventFilter(objeto, evento);
 }
 
 void CaixaSimNao::keyPressEvent(QKeyEvent* evento)

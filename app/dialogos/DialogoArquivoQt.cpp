@@ -52,18 +52,23 @@ void AlargarColunas(QFileDialog& janelaArquivo, const QString& extensao)
 }  // namespace
 
 std::unique_ptr<QFileDialog> CriarDialogoArquivo(QWidget* janela, const TDialogoArquivo& dialogo,
-                                                 QFileDialog::AcceptMode modo)
+                                                 QFileDialog::AcceptMode modo, TipoDialogo tipo)
 {
+    const bool doQt = tipo == TipoDialogo::DoQt;
     auto janelaArquivo = std::make_unique<QFileDialog>(janela, dialogo.Titulo, dialogo.PastaInicial, dialogo.Filtro);
     janelaArquivo->setAcceptMode(modo);
     janelaArquivo->setFileMode(QFileDialog::AnyFile);  // neither dialog requires the file to exist
-    janelaArquivo->setOption(QFileDialog::DontUseNativeDialog);
-    janelaArquivo->setProxyModel(new ModeloArquivosLocal(janelaArquivo.get()));
+    if (doQt) {
+        janelaArquivo->setOption(QFileDialog::DontUseNativeDialog);
+        janelaArquivo->setProxyModel(new ModeloArquivosLocal(janelaArquivo.get()));
+    }
     janelaArquivo->setDefaultSuffix(dialogo.ExtensaoPadrao);
     janelaArquivo->setOption(QFileDialog::DontConfirmOverwrite, !dialogo.ConfirmarSubstituicao);
     janelaArquivo->setOption(QFileDialog::ReadOnly, false);
-    janelaArquivo->setSizeGripEnabled(dialogo.Redimensionavel);
     janelaArquivo->selectFile(dialogo.NomeArquivo);
-    AlargarColunas(*janelaArquivo, dialogo.ExtensaoPadrao);
+    if (doQt) {
+        janelaArquivo->setSizeGripEnabled(dialogo.Redimensionavel);
+        AlargarColunas(*janelaArquivo, dialogo.ExtensaoPadrao);
+    }
     return janelaArquivo;
 }

@@ -1,5 +1,6 @@
 #include "DialogosQt.h"
 
+#include "AparenciaDoSistema.h"
 #include "CaixaSimNao.h"
 #include "DialogoArquivoQt.h"
 #include "Textos.h"
@@ -11,7 +12,8 @@ namespace {
 
 std::optional<QString> Escolher(QWidget* janela, const TDialogoArquivo& dialogo, QFileDialog::AcceptMode modo)
 {
-    const auto janelaArquivo = CriarDialogoArquivo(janela, dialogo, modo);
+    const auto janelaArquivo = CriarDialogoArquivo(
+        janela, dialogo, modo, DialogosDeArquivoDoSistema() ? TipoDialogo::DoSistema : TipoDialogo::DoQt);
     if (janelaArquivo->exec() != QDialog::Accepted || janelaArquivo->selectedFiles().isEmpty())
         return std::nullopt;
     return janelaArquivo->selectedFiles().constFirst();
@@ -39,6 +41,7 @@ bool DialogosQt::PerguntarSimNao(const QString& texto)
 void DialogosQt::Avisar(const QString& texto)
 {
     QMessageBox caixa(QMessageBox::NoIcon, Textos::TituloMensagens, texto, QMessageBox::NoButton, janela_);
+    caixa.setFont(FonteDasMensagens());
     caixa.setDefaultButton(caixa.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole));
     caixa.exec();
 }
@@ -46,6 +49,7 @@ void DialogosQt::Avisar(const QString& texto)
 void DialogosQt::RelatarErro(const QString& razao)
 {
     QMessageBox caixa(QMessageBox::Critical, Textos::TituloMensagens, razao, QMessageBox::NoButton, janela_);
+    caixa.setFont(FonteDasMensagens());
     caixa.setDefaultButton(caixa.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole));
     caixa.exec();
 }

@@ -4,7 +4,8 @@
 
 class QWidget;
 
-// The dialogs as the operator sees them: Qt's file dialogs and message boxes over the window.
+// The dialogs as the operator sees them over the window: Qt's message boxes, and the file dialogs
+// of the system's kind (Qt's own on Linux, the system's on Windows).
 class DialogosQt : public Dialogos {
 public:
     explicit DialogosQt(QWidget* janela) : janela_(janela) {}

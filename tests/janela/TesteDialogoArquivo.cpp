@@ -35,7 +35,7 @@ TEST(DialogoArquivo, ShowsPortugueseSizesTypesAndDatesInColumnsWideEnoughForThem
 
     const TDialogoArquivo propriedades{"Abrir Arquivo de Configuração", "Configuração (*.cfg)", "cfg", pasta.path(),
                                        "*.cfg"};
-    const auto dialogo = CriarDialogoArquivo(nullptr, propriedades, QFileDialog::AcceptOpen);
+    const auto dialogo = CriarDialogoArquivo(nullptr, propriedades, QFileDialog::AcceptOpen, TipoDialogo::DoQt);
     EXPECT_EQ(dialogo->locale().name(), "pt_BR");
 
     auto* modelo = dialogo->proxyModel();
