@@ -353,5 +353,5 @@ kill "$gerente_pid"
 echo "1 passed, 0 failed: Ortelo.exe installed silently under Wine shows three cards as Linux draws them, saves an edit through the system's dialog as Linux does, offers it back after a kill, asks before replacing a file, answers Não at once, keeps its files beside itself when started from a card's folder, answers its command line where it was started, and its uninstaller keeps the card files"
 INNER
 
-xvfb-run -a -s "-screen 0 1024x768x24" bash "$pasta/verificar.sh" "$aqui/../tests/programa/janela_real.sh" "$instalador" \
+xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash "$pasta/verificar.sh" "$aqui/../tests/programa/janela_real.sh" "$instalador" \
   "$aqui/gerente_de_janelas.py"

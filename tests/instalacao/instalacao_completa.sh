@@ -60,7 +60,7 @@ done
 kill $pid; exit 1
 INNER
 verificar "the installed program reopens the user's last card" "${usuario[@]}" env HOME="$casa" XDG_DATA_HOME= \
-    xvfb-run -a -n 127 -s "-screen 0 1024x768x24" bash "$tmp/tela.sh" "$lancador" "$casa/tela.png"
+    xvfb-run -a -n 127 -s "-screen 0 1024x768x24 -noreset" bash "$tmp/tela.sh" "$lancador" "$casa/tela.png"
 verificar "the user's folder holds the installed program" [ "$(readlink -f "$pasta/Ortelo")" = "$(readlink -f "$prefixo/$3")" ]
 verificar "the user can write Config" "${usuario[@]}" test -w "$pasta/Config"
 echo "$falhas failed"

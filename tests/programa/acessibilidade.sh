@@ -33,7 +33,7 @@ printf '%s' "$pasta/Config/tres.cfg" > "$pasta/Cfg.inf"
 # try again on a new one.
 rodar() {
   for _ in 1 2 3; do
-    xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- "$python" "$aqui/$1" "$pasta"
+    xvfb-run -a -s "-screen 0 1024x768x24 -noreset" dbus-run-session -- "$python" "$aqui/$1" "$pasta"
     resultado=$?
     [ "$resultado" -eq 75 ] || return "$resultado"
   done

@@ -32,4 +32,4 @@ wait "$pid" 2>/dev/null
 exit "$resultado"
 INNER
 
-xvfb-run -a -s "-screen 0 1024x768x24" bash "$pasta/verificar.sh"
+xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash "$pasta/verificar.sh"
